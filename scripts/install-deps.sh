@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the program need,
+# and only those that are missing, so a second run costs a second.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++                    # build tools
+    qt6-base-dev qt6-base-dev-tools libgl-dev # Qt 6 Widgets and Test
+    fonts-liberation2                        # metric twin of Times New Roman
+    fonts-wqy-microhei                       # Chinese texts
+    xvfb xauth                               # a display for machines without one
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,23 @@
+#include "app/LinkLabel.h"
+
+#include <QMouseEvent>
+
+namespace rx20 {
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace rx20

@@ -1,0 +1,118 @@
+#include "ui/BorderlessForm.h"
+
+#include "ui/Program.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace rx20::ui {
+
+namespace {
+constexpr int escapeCharacter = 27;
+}
+
+BorderlessForm::BorderlessForm(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setAutoFillBackground(true);
+}
+
+void BorderlessForm::setSizeInTwips(int width, int height)
+{
+    setFixedSize(Twips::toPixels(QSize(width, height)));
+}
+
+void BorderlessForm::moveToTwips(double left, double top)
+{
+    move(Twips::toPixels(QPointF(left, top)));
+}
+
+void BorderlessForm::centreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void BorderlessForm::setKeyPreview(bool on)
+{
+    if (on == m_keyPreview)
+        return;
+    m_keyPreview = on;
+    if (on)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+void BorderlessForm::Form_KeyPress(int &keyAscii)
+{
+    if (keyAscii == escapeCharacter) {
+        keyAscii = 0; // nothing after this sees the key
+        Program::end();
+    }
+}
+
+void BorderlessForm::Form_MouseDown(Qt::MouseButton, float x, float y)
+{
+    m_anchor.press(x, y);
+}
+
+void BorderlessForm::Form_MouseMove(Qt::MouseButtons buttons, float x, float y)
+{
+    if (buttons != Qt::MouseButtons(Qt::LeftButton))
+        return;
+    const QPointF target = m_anchor.moved(float(Twips::fromPixels(pos().x())),
+                                          float(Twips::fromPixels(pos().y())), x, y);
+    move(Twips::toPixels(target));
+}
+
+bool BorderlessForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        int keyAscii = key->key() == Qt::Key_Escape ? escapeCharacter
+                       : key->text().size() == 1    ? key->text().at(0).unicode()
+                                                    : 0;
+        if (keyAscii != 0) {
+            Form_KeyPress(keyAscii);
+            if (keyAscii == 0)
+                return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool BorderlessForm::isBackground(QPointF position) const
+{
+    return childAt(position.toPoint()) == nullptr;
+}
+
+void BorderlessForm::mousePressEvent(QMouseEvent *event)
+{
+    if (!isBackground(event->position())) {
+        event->ignore();
+        return;
+    }
+    Form_MouseDown(event->button(), float(Twips::fromPixels(event->position().x())),
+                   float(Twips::fromPixels(event->position().y())));
+}
+
+void BorderlessForm::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!isBackground(event->position())) {
+        event->ignore();
+        return;
+    }
+    Form_MouseMove(event->buttons(), float(Twips::fromPixels(event->position().x())),
+                   float(Twips::fromPixels(event->position().y())));
+}
+
+} // namespace rx20::ui

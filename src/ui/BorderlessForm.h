@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/DragAnchor.h"
+
+#include <QWidget>
+
+namespace rx20::ui {
+
+// What the three borderless windows share: no title bar, dragging by the
+// window's background with the left button alone, and Esc (character 27),
+// seen before the focused control, ending the program.
+class BorderlessForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BorderlessForm(QWidget *parent = nullptr);
+
+    // Client area in twips.
+    void setSizeInTwips(int width, int height);
+    void moveToTwips(double left, double top);
+    void centreOnScreen();
+
+    const DragAnchor &dragAnchor() const { return m_anchor; }
+
+protected:
+    // Key preview: every key pressed in this window reaches Form_KeyPress
+    // before the focused control sees it.
+    void setKeyPreview(bool on);
+
+    void Form_KeyPress(int &keyAscii);
+    void Form_MouseDown(Qt::MouseButton button, float x, float y);
+    void Form_MouseMove(Qt::MouseButtons buttons, float x, float y);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    bool isBackground(QPointF position) const;
+
+    DragAnchor m_anchor;
+    bool m_keyPreview = false;
+};
+
+} // namespace rx20::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+
+namespace rx20 {
+
+// The 8-bit code page the settings files are written in. The camera reads
+// single-byte text, so every file goes through the code page Windows would use
+// for the user's locale: windows-1252 unless the language needs another one.
+class CodePage
+{
+public:
+    // Name of the code page for this system (on Windows, its ANSI code page).
+    static QByteArray systemName();
+
+    // Name of the code page Windows uses for a locale's language.
+    static QByteArray nameForLocale(const QLocale &locale);
+
+    // Characters the code page cannot represent become "?".
+    static QByteArray encode(const QString &text, const QByteArray &codePage);
+    static QString decode(const QByteArray &bytes, const QByteArray &codePage);
+};
+
+} // namespace rx20

@@ -1,0 +1,131 @@
+#include "ui/SettingsFile.h"
+
+#include "ui/CodePage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace rx20 {
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString folderProblem(const QString &path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("the folder %1 does not exist").arg(shown(folder.filePath()));
+    if (!folder.isDir())
+        return QStringLiteral("%1 is not a folder").arg(shown(folder.filePath()));
+    if (file.isDir())
+        return QStringLiteral("a folder of that name is in the way");
+    return {};
+}
+
+} // namespace
+
+FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
+{
+    const QByteArray codePage = CodePage::systemName();
+    QByteArray out;
+    for (const QString &line : lines) {
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) {
+            const QString key = line.section(QLatin1Char('='), 0, 0).left(40);
+            return FileStatus::failure(
+                QStringLiteral("The value of \"%1=\" holds a line break; remove it and try again.")
+                    .arg(key));
+        }
+        out += CodePage::encode(line, codePage);
+        out += "\r\n";
+    }
+    *bytes = out;
+    return FileStatus::success();
+}
+
+FileStatus SettingsFile::writeBytes(const QString &path, const QByteArray &bytes)
+{
+    const QString failed = QStringLiteral("Could not write %1: %2.");
+    if (const QString problem = folderProblem(path); !problem.isEmpty())
+        return FileStatus::failure(failed.arg(shown(path), problem));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileStatus::failure(failed.arg(shown(path), file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return FileStatus::failure(failed.arg(shown(path), reason));
+    }
+    if (!file.commit())
+        return FileStatus::failure(failed.arg(shown(path), file.errorString()));
+    return FileStatus::success();
+}
+
+FileStatus SettingsFile::write(const QString &path, const QStringList &lines)
+{
+    QByteArray bytes;
+    if (FileStatus status = encode(lines, &bytes); !status)
+        return status;
+    return writeBytes(path, bytes);
+}
+
+ReadLines SettingsFile::read(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {FileStatus::failure(QStringLiteral("Could not read %1: the file does not exist.")
+                                        .arg(shown(path))),
+                {}};
+    if (!file.open(QIODevice::ReadOnly))
+        return {FileStatus::failure(
+                    QStringLiteral("Could not read %1: %2.").arg(shown(path), file.errorString())),
+                {}};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {FileStatus::failure(
+                    QStringLiteral("Could not read %1: %2.").arg(shown(path), file.errorString())),
+                {}};
+    return {FileStatus::success(), splitLines(CodePage::decode(bytes, CodePage::systemName()))};
+}
+
+QStringList SettingsFile::splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString SettingsFile::valueAfterKey(const QString &line, int keyLength)
+{
+    return line.size() > keyLength ? line.mid(keyLength) : QString();
+}
+
+FileStatus SettingsFile::tooShort(const QString &path, int needed, int found)
+{
+    return FileStatus::failure(
+        QStringLiteral("Could not read %1: it has %2 lines where %3 are needed. Nothing was changed.")
+            .arg(shown(path))
+            .arg(found)
+            .arg(needed));
+}
+
+} // namespace rx20

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace rx20 {
+
+// Outcome of a file operation: ok, or a message a window can show as it is.
+struct FileStatus
+{
+    bool ok = true;
+    QString message;
+
+    static FileStatus success() { return {}; }
+    static FileStatus failure(const QString &message) { return {false, message}; }
+    explicit operator bool() const { return ok; }
+};
+
+struct ReadLines
+{
+    FileStatus status;
+    QStringList lines;
+};
+
+// The camera's settings files: lines of text in the system's 8-bit code page,
+// every line (the last included) ended by CR LF.
+class SettingsFile
+{
+public:
+    // Bytes of the file, or a failure when a line holds CR or LF: such a
+    // value would break the file's fixed line layout.
+    static FileStatus encode(const QStringList &lines, QByteArray *bytes);
+
+    // Replaces the file atomically: when anything fails, a file that was
+    // there before stays as it was.
+    static FileStatus writeBytes(const QString &path, const QByteArray &bytes);
+    static FileStatus write(const QString &path, const QStringList &lines);
+
+    // Lines of the file, split at CR LF, CR or LF.
+    static ReadLines read(const QString &path);
+    static QStringList splitLines(const QString &text);
+
+    // The value of a line whose key is keyLength characters long ("=" included):
+    // everything after the first keyLength characters, whatever they are.
+    static QString valueAfterKey(const QString &line, int keyLength);
+
+    // A failed read that the window reports when a file ends too early.
+    static FileStatus tooShort(const QString &path, int needed, int found);
+};
+
+} // namespace rx20

@@ -1,0 +1,23 @@
+#include "ui/TargetPath.h"
+
+#include <algorithm>
+
+namespace rx20 {
+
+QString TargetPath::folderPart(const QString &pathText)
+{
+    // "\" is the camera's and Windows' separator; where "/" separates folders
+    // (every system but Windows) it counts as well.
+    qsizetype last = pathText.lastIndexOf(QLatin1Char('\\'));
+#ifndef Q_OS_WIN
+    last = std::max(last, pathText.lastIndexOf(QLatin1Char('/')));
+#endif
+    return pathText.left(last + 1);
+}
+
+QString TargetPath::resolve(const QString &pathText, const QString &fileName)
+{
+    return folderPart(pathText) + fileName;
+}
+
+} // namespace rx20

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QSize>
+
+class QWidget;
+
+namespace rx20::ui {
+
+// Window sizes and positions are designed in twips (1/1440 inch); the screen's
+// logical DPI turns them into pixels.
+class Twips
+{
+public:
+    static constexpr double perInch = 1440.0;
+
+    static double logicalDpi();
+
+    static int toPixels(double twips, double dpi = logicalDpi());
+    static double fromPixels(double pixels, double dpi = logicalDpi());
+    static QSize toPixels(QSize twips, double dpi = logicalDpi());
+    static QPoint toPixels(QPointF twips, double dpi = logicalDpi());
+
+    // Places a control inside its parent, all four values in twips.
+    static void place(QWidget *widget, int left, int top, int width, int height);
+};
+
+} // namespace rx20::ui

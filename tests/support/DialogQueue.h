@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <variant>
+
+namespace rx20::test {
+
+// Answers the program's dialogs in a test. Each expected dialog is queued
+// before the action that shows it; a dialog that was not expected, or that
+// differs from the next expectation, fails the test where it appears.
+// verify() at the end of a test fails it when a queued dialog never came.
+class DialogQueue
+{
+public:
+    DialogQueue();
+    ~DialogQueue();
+
+    DialogQueue(const DialogQueue &) = delete;
+    DialogQueue &operator=(const DialogQueue &) = delete;
+
+    void expectMessage(const QString &text);
+    void expectFolder(const QString &folder); // the user chooses this folder
+    void expectFolderCancel();                // the user cancels the browser
+
+    // Every message box text shown so far, in order.
+    QStringList messages() const { return m_messages; }
+    QString lastFolderTitle() const { return m_folderTitle; }
+    bool isEmpty() const { return m_expected.isEmpty(); }
+
+    // Fails the running test if expectations are left over; returns whether
+    // all were met.
+    bool verify(const char *file, int line);
+
+private:
+    struct Message { QString text; };
+    struct Folder { std::optional<QString> folder; };
+    using Expectation = std::variant<Message, Folder>;
+
+    QList<Expectation> m_expected;
+    QStringList m_messages;
+    QString m_folderTitle;
+};
+
+// Records how often the program was ended (Esc) instead of ending it.
+class ProgramEndRecorder
+{
+public:
+    ProgramEndRecorder();
+    ~ProgramEndRecorder();
+    int count() const { return *m_count; }
+
+private:
+    std::shared_ptr<int> m_count;
+};
+
+} // namespace rx20::test
+
+#define VERIFY_DIALOGS(queue) QVERIFY((queue).verify(__FILE__, __LINE__))

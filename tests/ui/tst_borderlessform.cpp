@@ -1,0 +1,129 @@
+#include "support/DialogQueue.h"
+#include "ui/BorderlessForm.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+using rx20::ui::BorderlessForm;
+using rx20::ui::Twips;
+
+namespace {
+
+class Window : public BorderlessForm
+{
+public:
+    Window()
+    {
+        setSizeInTwips(6000, 4000);
+        box = new QLineEdit(this);
+        box->setGeometry(10, 10, 100, 24);
+        label = new QLabel(QStringLiteral("label"), this);
+        label->setGeometry(10, 50, 100, 24);
+        setKeyPreview(true);
+    }
+    QLineEdit *box;
+    QLabel *label;
+};
+
+void send(QWidget *target, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+class tst_BorderlessForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twipsAtNinetySixDpi()
+    {
+        QCOMPARE(Twips::toPixels(1440, 96), 96);
+        QCOMPARE(Twips::toPixels(5000, 96), 333);
+        QCOMPARE(Twips::toPixels(2000, 96), 133);
+        QCOMPARE(Twips::fromPixels(96, 96), 1440.0);
+        QCOMPARE(Twips::toPixels(QSize(11610, 8550), 96), QSize(774, 570));
+        QCOMPARE(Twips::toPixels(1440, 144), 144);
+    }
+
+    void dragFollowsPointerWithLeftButtonAlone_data()
+    {
+        QTest::addColumn<bool>("pressFirst");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QPoint>("shift");
+        // Pressed at (200,100) and moved to (230,115) inside the window.
+        QTest::newRow("left") << true << int(Qt::LeftButton) << QPoint(30, 15);
+        QTest::newRow("right") << true << int(Qt::RightButton) << QPoint(0, 0);
+        QTest::newRow("left and right") << true << int(Qt::LeftButton | Qt::RightButton) << QPoint(0, 0);
+        QTest::newRow("none") << true << int(Qt::NoButton) << QPoint(0, 0);
+        // Without a press the anchor is still (0, 0).
+        QTest::newRow("left, no press") << false << int(Qt::LeftButton) << QPoint(230, 115);
+    }
+    void dragFollowsPointerWithLeftButtonAlone()
+    {
+        QFETCH(bool, pressFirst);
+        QFETCH(int, buttons);
+        QFETCH(QPoint, shift);
+        Window window;
+        window.move(300, 200);
+        window.show();
+        if (pressFirst)
+            send(&window, QEvent::MouseButtonPress, {200, 100}, Qt::LeftButton, Qt::LeftButton);
+        send(&window, QEvent::MouseMove, {230, 115}, Qt::NoButton, Qt::MouseButtons(buttons));
+        QCOMPARE(window.pos(), QPoint(300, 200) + shift);
+    }
+
+    void anchorIsInTwipsAndAnyButtonSetsIt()
+    {
+        Window window;
+        window.show();
+        QCOMPARE(window.dragAnchor().x(), 0.0f);
+        send(&window, QEvent::MouseButtonPress, {96, 48}, Qt::RightButton, Qt::RightButton);
+        const double dpi = Twips::logicalDpi();
+        QCOMPARE(window.dragAnchor().x(), float(96 * 1440.0 / dpi));
+        QCOMPARE(window.dragAnchor().y(), float(48 * 1440.0 / dpi));
+    }
+
+    void pressOnAControlDoesNotDrag()
+    {
+        Window window;
+        window.move(300, 200);
+        window.show();
+        send(&window, QEvent::MouseButtonPress, {200, 100}, Qt::LeftButton, Qt::LeftButton);
+        // The label ignores the press; it reaches the window but is not background.
+        QTest::mousePress(window.label, Qt::LeftButton, {}, {5, 5});
+        QCOMPARE(window.dragAnchor().x(), float(200 * 1440.0 / Twips::logicalDpi()));
+    }
+
+    void escapeInAControlEndsProgramOtherKeysPassOn()
+    {
+        rx20::test::ProgramEndRecorder ended;
+        Window window;
+        window.show();
+        window.box->setFocus();
+        QTest::keyClicks(window.box, QStringLiteral("abc"));
+        QCOMPARE(window.box->text(), QStringLiteral("abc"));
+        QCOMPARE(ended.count(), 0);
+        QTest::keyClick(window.box, Qt::Key_Escape);
+        QCOMPARE(ended.count(), 1);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(ended.count(), 2);
+    }
+
+    void escapeInAnotherWindowIsNotThisWindowsBusiness()
+    {
+        rx20::test::ProgramEndRecorder ended;
+        Window window;
+        QLineEdit other;
+        QTest::keyClick(&other, Qt::Key_Escape);
+        QCOMPARE(ended.count(), 0);
+    }
+};
+
+QTEST_MAIN(tst_BorderlessForm)
+#include "tst_borderlessform.moc"
