@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace rx20::catalogue {
+
+// Each settings window that offers countries and operators has its own copy
+// of the catalogue, with its own lists, preselections and presets.
+enum class Copy {
+    Wireless, // Form5, writes MMS.INI
+    Mms,      // Form3, writes the "[MMS]" NET.CFG
+    Mail,     // Form7, writes the scrambled NET.CFG
+};
+
+struct CountryEntry
+{
+    QString name;
+    QStringList operators; // in the order the operator selector lists them
+    QString preselected;   // operator text shown after the country is chosen; empty for none
+    bool offered = false;  // listed in the window's country selector
+};
+
+// The values one operator (or a whole country) puts into a window's fields.
+// A column the preset does not carry is empty (std::nullopt) and leaves its
+// field as it was; a carried column may hold an empty text.
+struct Preset
+{
+    QString country;
+    QString operatorName; // empty for a country-wide preset
+    QString apn;
+    std::optional<QString> account;
+    std::optional<QString> password;
+    std::optional<QString> url;
+    std::optional<QString> ip;
+    std::optional<QString> port;
+    std::optional<QString> smtpServer;
+    std::optional<QString> smtpPort;
+    std::optional<QString> ssl;
+    QString status; // "sourced", "partly sourced" or "unsourced"
+    QString source; // the public file and entry each sourced value came from
+
+    bool isCountryWide() const { return operatorName.isEmpty(); }
+};
+
+class Catalogue
+{
+public:
+    // The copy is built on first use and never changes afterwards.
+    static const Catalogue &of(Copy copy);
+
+    Copy copy() const { return m_copy; }
+    const QList<CountryEntry> &entries() const { return m_entries; }
+    const QList<Preset> &presets() const { return m_presets; }
+
+    // The country selector's list, in order.
+    QStringList offeredCountries() const;
+
+    // The first entry whose name equals the text exactly (case-sensitive,
+    // no trimming), or nullptr.
+    const CountryEntry *findCountry(const QString &text) const;
+
+    // The preset to apply for the texts of the country and operator selectors:
+    // the country's country-wide preset if it has one, otherwise the preset of
+    // the operator named exactly by the text; nullptr when there is none.
+    const Preset *findPreset(const QString &countryText, const QString &operatorText) const;
+
+private:
+    explicit Catalogue(Copy copy);
+
+    Copy m_copy;
+    QList<CountryEntry> m_entries;
+    QList<Preset> m_presets;
+};
+
+} // namespace rx20::catalogue
