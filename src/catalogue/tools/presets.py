@@ -18,7 +18,8 @@ each takes the entry's attribute of the same meaning (apn=apn, account=user, pas
 url=mmsc, ip=mmsproxy) unless "=attribute" names another. The pseudo-attribute "mmsproxy-host"
 is the provider database's mmsproxy without its trailing ":port".
 
-`fill` copies every named value exactly as the source writes it, keeps every other value, adds a
+Notes other than "note: spec fixes ..." are written by hand (for instance why a renamed operator's
+entry was accepted) and kept. `fill` copies every named value exactly as the source writes it, keeps every other value, adds a
 note for each port, single-word APN or empty credential that the specification fixes and the
 named entry writes otherwise, and sets the status: "sourced" when every carried value is either
 fixed by the specification or named by a source and non-empty, "unsourced" when no value is
@@ -125,7 +126,8 @@ def write_rows(copy, rows):
 def process(copy, rows, ref, problems):
     for r in rows:
         key = (r['country'], r['operator'])
-        segments, _ = parse_source(r['source'])
+        segments, kept = parse_source(r['source'])
+        kept = [n for n in kept if not n.startswith('note: spec fixes ')]
         named, notes = set(), []
         for file, sel, fields in segments:
             e = find_entry(ref, file, sel)
@@ -140,7 +142,7 @@ def process(copy, rows, ref, problems):
                 named.add(field)
             # fixed values written otherwise by this entry
             carried = carried_fields(r['carries'])
-            if 'port' in carried and ('url' in dict(fields) or 'ip' in dict(fields)):
+            if 'port' in carried and 'ip' in dict(fields):
                 pattr = 'port' if dict(fields).get('ip') == 'proxy' else 'mmsport'
                 src = e.get(pattr)
                 if src is None and 'mmsproxy-host' in e:
@@ -176,7 +178,7 @@ def process(copy, rows, ref, problems):
         for n in notes:
             if n not in seen:
                 seen.append(n)
-        r['source'] = '; '.join(base + seen)
+        r['source'] = '; '.join(base + kept + seen)
 
 
 def main():
