@@ -129,6 +129,7 @@ def process(copy, rows, ref, problems):
         segments, kept = parse_source(r['source'])
         kept = [n for n in kept if not n.startswith('note: spec fixes ')]
         named, notes = set(), []
+        apn_named = any(f == 'apn' for _, _, fields in segments for f, _ in fields)
         for file, sel, fields in segments:
             e = find_entry(ref, file, sel)
             if e is None:
@@ -150,7 +151,7 @@ def process(copy, rows, ref, problems):
                     src, pattr = (m.group(1), 'mmsproxy port') if m else (None, pattr)
                 if src is not None and src != r['port']:
                     notes.append(f'note: spec fixes port "{r["port"]}", {file} {pattr} "{src}"')
-            if 'apn' not in dict(fields) and r['apn'] and e.get('apn') is not None \
+            if not apn_named and r['apn'] and e.get('apn') is not None \
                     and e.get('apn') != r['apn']:
                 notes.append(f'note: spec fixes apn "{r["apn"]}", {file} apn "{e.get("apn")}"')
             for field in sorted(FIXED_EMPTY[copy].get(key, ())):
