@@ -27,12 +27,12 @@ struct OfferedPresetRow
 {
     QString country;
     QString operatorName;
-    QString apn; // the fixed single word; empty where the spec wants a dotted name
+    QString apn; // the fixed single word; empty where a dotted name is wanted
     QString port;
     bool credentials;
 };
 
-// Part 3.1: the 99 entries in order: name, offered, operators in list order.
+// The 99 entries in order: name, offered, operators in list order.
 const QList<EntryRow> kEntries = {
     {"Albania", false, {"AMC", "Vodafone"}},
     {"Algeria", false, {"Djezzy", "Nedjma"}},
@@ -135,7 +135,7 @@ const QList<EntryRow> kEntries = {
     {"Yugoslavia", false, {"Mobtel", "Monet"}},
 };
 
-// Part 3.2: presets of the 35 offered entries: country, operator, fixed single-word APN (empty for
+// Presets of the 35 offered entries: country, operator, fixed single-word APN (empty for
 // a dotted name), port, carries password and account.
 const QList<OfferedPresetRow> kOfferedPresets = {
     {"Australia", "Optus", "mms", "8070", false},
@@ -278,7 +278,7 @@ const char *copyName(Copy copy)
     return "";
 }
 
-// Part 3.3: operator lists that differ from Part 3.1.
+// Operator lists of the other copies that differ from the wireless copy's.
 QMap<QString, QStringList> listOverrides(Copy copy)
 {
     if (copy == Copy::Mms)
@@ -357,7 +357,7 @@ QSet<Key> withoutPreset(Copy copy)
 // Presets keyed by an operator that no list of the copy shows.
 const Key kUnreachableMailPreset{"Czech Republic", "Orange"};
 
-// Part 3.3: values of the MMS settings window's copy that differ from Part 3.2.
+// Values of the MMS settings window's copy that differ from the wireless copy's.
 const QMap<Key, QStringList> kMmsOwnValues = {
     {{"United States", "AT&T Wireless"}, {"apn", "url", "ip"}},
     {{"Australia", "Vodafone"}, {"url"}},
@@ -369,7 +369,7 @@ const QMap<Key, QStringList> kMmsOwnValues = {
     {{"Germany", "Vodafone"}, {"url", "ip"}},
 };
 
-// Part 3.3: presets only the MMS copy has, with their fixed single-word APN (empty: dotted name).
+// Presets only the MMS copy has, with their fixed single-word APN (empty: dotted name).
 const QMap<Key, QString> kMmsOnlyPresets = {
     {{"Australia", "Three"}, "3services"},
     {{"Canada", ""}, ""},
@@ -386,7 +386,7 @@ const QMap<Key, QString> kMmsOnlyPresets = {
     {{"Slovakia", ""}, "mms"},
 };
 
-// Part 3.3: mail-and-phone presets with their own APN (single word, or empty for a dotted name).
+// Mail-and-phone presets with their own APN (single word, or empty for a dotted name).
 const QMap<Key, QString> kMailOwnApns = {
     {{"Australia", "Optus"}, "internet"},
     {{"Australia", "Telstra"}, ""},
@@ -426,7 +426,7 @@ const QSet<Key> kMailCredentials = {
 };
 const QSet<Key> kMailSmtp = {{"Slovakia", "O2"}, {"Slovakia", "T-Mobile"}, {"Slovakia", "Orange"}, kUnreachableMailPreset};
 
-// Carried values the spec fixes as empty text.
+// Carried values fixed as empty text.
 QSet<QString> fixedEmpty(Copy copy, const Key &key)
 {
     if (copy == Copy::Wireless && key == Key{"Russia", "Megafon"})
@@ -438,7 +438,7 @@ QSet<QString> fixedEmpty(Copy copy, const Key &key)
     return {};
 }
 
-// The single-word APNs the spec fixes, per copy.
+// The fixed single-word APNs, per copy.
 QMap<Key, QString> fixedApns(Copy copy)
 {
     QMap<Key, QString> wireless;
@@ -1076,7 +1076,7 @@ private slots:
                     named.insert(field.first);
                 }
             }
-            // Never invented: a non-empty value is fixed by the spec or named by a source.
+            // Never invented: a non-empty value is fixed or named by a source.
             const QSet<QString> alwaysFixed{"port", "smtp_port", "ssl"};
             bool missing = false;
             for (const QString &name : kColumns) {
@@ -1090,7 +1090,7 @@ private slots:
                 if (!isFixed && value->isEmpty())
                     missing = true;
             }
-            // A sourced preset has every carried value, except those the spec fixes as empty.
+            // A sourced preset has every carried value, except those fixed as empty.
             if (preset.status == "sourced")
                 QVERIFY2(!missing, qPrintable(where + " is marked sourced but lacks a value"));
             else if (preset.status == "unsourced")
@@ -1168,9 +1168,9 @@ private slots:
         QVERIFY2(offeredFull >= offeredWithEndpoints, qPrintable(QString::number(offeredFull)));
     }
 
-    // Part 3.2 counts single-word and dotted APNs of the 64 entries not offered (65 and 49), and
-    // Part 3.3 of the whole copies (MMS: 108 and 122, mail-and-phone: 111 and 125). Those APNs are
-    // not fixed by the spec; the public data gives other kinds for some of them and none for a few.
+    // The catalogue counts single-word and dotted APNs of the 64 entries not offered (65 and 49),
+    // and of the whole other copies (MMS: 108 and 122, mail-and-phone: 111 and 125). Those APNs are
+    // not fixed; the public data gives other kinds for some of them and none for a few.
     void apnKinds_data()
     {
         QTest::addColumn<Copy>("copy");

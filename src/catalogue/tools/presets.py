@@ -10,7 +10,7 @@ provenance the `source` column names.
 
 The `source` column holds segments separated by "; ":
     <file> key="value" key="value" ... -> field field=attribute ...
-    note: free text (for instance a value the specification fixes that the source writes otherwise)
+    note: free text (for instance a value the catalogue fixes that the source writes otherwise)
 <file> is a file name in the reference folder; the keys select the first matching entry in
 document order (apns-conf files: attributes of <apn>; the provider database: country, provider,
 apn, usage). The fields after "->" are TSV columns (apn, account, password, url, ip, smtp_server);
@@ -18,11 +18,11 @@ each takes the entry's attribute of the same meaning (apn=apn, account=user, pas
 url=mmsc, ip=mmsproxy) unless "=attribute" names another. The pseudo-attribute "mmsproxy-host"
 is the provider database's mmsproxy without its trailing ":port".
 
-Notes other than "note: spec fixes ..." are written by hand (for instance why a renamed operator's
+Notes other than "note: fixed ..." are written by hand (for instance why a renamed operator's
 entry was accepted) and kept. `fill` copies every named value exactly as the source writes it, keeps every other value, adds a
-note for each port, single-word APN or empty credential that the specification fixes and the
+note for each port, single-word APN or empty credential that the catalogue fixes and the
 named entry writes otherwise, and sets the status: "sourced" when every carried value is either
-fixed by the specification or named by a source and non-empty, "unsourced" when no value is
+fixed by the catalogue or named by a source and non-empty, "unsourced" when no value is
 named, "partly sourced" otherwise.
 """
 import argparse
@@ -41,7 +41,7 @@ GROUPS = {'mms': ['url', 'ip', 'port'], 'credentials': ['account', 'password'],
 DEFAULT_ATTR = {'apn': 'apn', 'account': 'user', 'password': 'password', 'url': 'mmsc',
                 'ip': 'mmsproxy'}
 ALWAYS_FIXED = {'port', 'smtp_port', 'ssl'}
-# Carried values the specification fixes as empty text.
+# Carried values the catalogue fixes as empty text.
 FIXED_EMPTY = {
     'wireless': {('Russia', 'Megafon'): {'account', 'password'}},
     'mms': {},
@@ -127,7 +127,7 @@ def process(copy, rows, ref, problems):
     for r in rows:
         key = (r['country'], r['operator'])
         segments, kept = parse_source(r['source'])
-        kept = [n for n in kept if not n.startswith('note: spec fixes ')]
+        kept = [n for n in kept if not n.startswith('note: fixed ')]
         named, notes = set(), []
         apn_named = any(f == 'apn' for _, _, fields in segments for f, _ in fields)
         for file, sel, fields in segments:
@@ -150,14 +150,14 @@ def process(copy, rows, ref, problems):
                     m = re.search(r':(\d+)$', e['mmsproxy'])
                     src, pattr = (m.group(1), 'mmsproxy port') if m else (None, pattr)
                 if src is not None and src != r['port']:
-                    notes.append(f'note: spec fixes port "{r["port"]}", {file} {pattr} "{src}"')
+                    notes.append(f'note: fixed port "{r["port"]}", {file} {pattr} "{src}"')
             if not apn_named and r['apn'] and e.get('apn') is not None \
                     and e.get('apn') != r['apn']:
-                notes.append(f'note: spec fixes apn "{r["apn"]}", {file} apn "{e.get("apn")}"')
+                notes.append(f'note: fixed apn "{r["apn"]}", {file} apn "{e.get("apn")}"')
             for field in sorted(FIXED_EMPTY[copy].get(key, ())):
                 attr = DEFAULT_ATTR.get(field)
                 if attr and e.get(attr):
-                    notes.append(f'note: spec fixes {field} "", {file} {attr} "{e.get(attr)}"')
+                    notes.append(f'note: fixed {field} "", {file} {attr} "{e.get(attr)}"')
         fixed_empty = FIXED_EMPTY[copy].get(key, set())
         missing = []
         for field in carried_fields(r['carries']):
@@ -167,7 +167,7 @@ def process(copy, rows, ref, problems):
             elif field in ALWAYS_FIXED or field in fixed_empty:
                 continue
             elif field == 'apn' and r['apn'] and not re.search(r'\.', r['apn']):
-                continue  # single-word APN fixed by the specification
+                continue  # single-word APN the catalogue fixes
             else:
                 if r[field]:
                     problems.append(f'{copy} {key}: {field} {r[field]!r} has no source')
