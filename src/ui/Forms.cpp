@@ -1,5 +1,6 @@
 #include "ui/Forms.h"
 
+#include <QEvent>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -19,6 +20,29 @@ Registry &registry()
     static Registry instance;
     return instance;
 }
+
+// Closing a window by its title bar discards it like its Exit button does,
+// so its next showing starts afresh.
+class UnloadOnClose : public QObject
+{
+public:
+    UnloadOnClose(const QString &name, QWidget *window)
+        : QObject(window)
+        , m_name(name)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close && Forms::loaded(m_name) == watched)
+            Forms::unload(m_name);
+        return false;
+    }
+
+private:
+    QString m_name;
+};
 
 } // namespace
 
@@ -46,7 +70,7 @@ QWidget *Forms::load(const QString &name)
     if (!factory)
         return nullptr;
     QWidget *window = factory();
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    new UnloadOnClose(name, window);
     registry().windows.insert(name, window);
     return window;
 }

@@ -55,13 +55,19 @@ FileStatus SettingsFile::writeBytes(const QString &path, const QByteArray &bytes
     if (const QString problem = folderProblem(path); !problem.isEmpty())
         return FileStatus::failure(failed.arg(shown(path), problem));
 
+    // Unbuffered, so a full medium shows up as a failed write here; a
+    // buffered write would only come short in commit()'s flush, unnoticed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileStatus::failure(failed.arg(shown(path), file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileStatus::failure(failed.arg(shown(path), reason));
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return FileStatus::failure(failed.arg(shown(path), reason));
+        }
+        written += step;
     }
     if (!file.commit())
         return FileStatus::failure(failed.arg(shown(path), file.errorString()));
