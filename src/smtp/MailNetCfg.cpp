@@ -1,0 +1,109 @@
+#include "smtp/MailNetCfg.h"
+
+#include "smtp/Scrambler.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <utility>
+
+namespace rx20 {
+
+namespace {
+
+const QString header = QStringLiteral("[SMTP]");
+
+// Keys of lines 2 to 15, in file order. Reading takes each value from one
+// position past its key, so these lengths are the reader's positions too.
+const std::array<QString, MailNetCfg::lineCount - 1> &keys()
+{
+    static const std::array<QString, MailNetCfg::lineCount - 1> instance = {
+        QStringLiteral("APN="),        QStringLiteral("Server="),     QStringLiteral("Port="),
+        QStringLiteral("Sender="),     QStringLiteral("Password="),   QStringLiteral("Email1="),
+        QStringLiteral("Email2="),     QStringLiteral("Email3="),     QStringLiteral("Email4="),
+        QStringLiteral("Email5="),     QStringLiteral("SSL="),        QStringLiteral("Phone1="),
+        QStringLiteral("APNAccount="), QStringLiteral("APNPassword="),
+    };
+    return instance;
+}
+
+// The values in the order of keys(); const or not, as the values are.
+template<typename Values>
+std::array<decltype(&std::declval<Values &>().apn), MailNetCfg::lineCount - 1> fields(Values &v)
+{
+    return {&v.apn,       &v.server,    &v.port,      &v.sender, &v.password,
+            &v.emails[0], &v.emails[1], &v.emails[2], &v.emails[3], &v.emails[4],
+            &v.ssl,       &v.phone1,    &v.apnAccount, &v.apnPassword};
+}
+
+// A scrambled file has no line break left, but the scrambled form of CR LF.
+bool isScrambled(const QByteArray &bytes)
+{
+    const QByteArray lineEnd = Scrambler::scramble("\r\n");
+    return !bytes.contains('\r') && !bytes.contains('\n') && bytes.contains(lineEnd);
+}
+
+} // namespace
+
+QString MailNetCfg::fileName()
+{
+    return QStringLiteral("NET.CFG");
+}
+
+QStringList MailNetCfg::lines(const MailNetCfgValues &values)
+{
+    const auto sources = fields(values);
+    QStringList out{header};
+    for (std::size_t i = 0; i < keys().size(); ++i)
+        out.append(keys()[i] + *sources[i]);
+    return out;
+}
+
+FileStatus MailNetCfg::parse(const QStringList &lines, const QString &path,
+                             MailNetCfgValues *values)
+{
+    if (lines.size() < lineCount)
+        return SettingsFile::tooShort(path, lineCount, int(lines.size()));
+    MailNetCfgValues read;
+    const auto targets = fields(read);
+    for (std::size_t i = 0; i < keys().size(); ++i)
+        *targets[i] = SettingsFile::valueAfterKey(lines.at(qsizetype(i) + 1), int(keys()[i].size()));
+    *values = read;
+    return FileStatus::success();
+}
+
+FileStatus MailNetCfg::scrambledBytes(const MailNetCfgValues &values, QByteArray *bytes)
+{
+    QByteArray plain;
+    if (FileStatus status = SettingsFile::encode(lines(values), &plain); !status)
+        return status;
+    *bytes = Scrambler::scramble(plain);
+    return FileStatus::success();
+}
+
+FileStatus MailNetCfg::write(const QString &path, const MailNetCfgValues &values)
+{
+    QByteArray bytes;
+    if (FileStatus status = scrambledBytes(values, &bytes); !status)
+        return status;
+    return SettingsFile::writeBytes(path, bytes);
+}
+
+FileStatus MailNetCfg::read(const QString &path, MailNetCfgValues *values)
+{
+    const ReadLines file = SettingsFile::read(path);
+    if (!file.status)
+        return file.status;
+    if (file.lines.size() < lineCount) {
+        // Only a failed read looks at the bytes again, to say why.
+        QFile raw(path);
+        if (raw.open(QIODevice::ReadOnly) && isScrambled(raw.readAll()))
+            return FileStatus::failure(
+                QStringLiteral("Could not read %1: the file is scrambled and cannot be read "
+                               "back here. Nothing was changed.")
+                    .arg(QDir::toNativeSeparators(path)));
+    }
+    return parse(file.lines, path, values);
+}
+
+} // namespace rx20

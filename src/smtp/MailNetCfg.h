@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/SettingsFile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace rx20 {
+
+// The values of the mail-and-phone NET.CFG, one per line after "[SMTP]".
+struct MailNetCfgValues
+{
+    QString apn;
+    QString server;
+    QString port;
+    QString sender;
+    QString password;
+    std::array<QString, 5> emails;
+    QString ssl; // "1", "0" or empty
+    QString phone1;
+    QString apnAccount;
+    QString apnPassword;
+};
+
+// The NET.CFG the mail-and-phone settings window writes: 15 lines in a fixed
+// order, and on the card only in scrambled form (see Scrambler).
+class MailNetCfg
+{
+public:
+    static constexpr int lineCount = 15;
+
+    static QString fileName();
+
+    // The plain lines, "[SMTP]" first; the file has no empty line at its end.
+    static QStringList lines(const MailNetCfgValues &values);
+
+    // Values of lines 2 to 15, each taken from a fixed position after its key;
+    // the keys themselves are not compared and line 1 is not looked at.
+    // A file of fewer than 15 lines is refused; path only names it in the message.
+    static FileStatus parse(const QStringList &lines, const QString &path,
+                            MailNetCfgValues *values);
+
+    // The bytes that go onto the card: the plain lines, encoded, then scrambled.
+    static FileStatus scrambledBytes(const MailNetCfgValues &values, QByteArray *bytes);
+
+    // Writes the scrambled file in one atomic step, so no plain copy (with
+    // its passwords) ever reaches the medium and a failure leaves the
+    // previous file whole.
+    static FileStatus write(const QString &path, const MailNetCfgValues &values);
+
+    // Reads a plain file. A scrambled one (this window's own output) has no
+    // line breaks left and is refused with a message saying so.
+    static FileStatus read(const QString &path, MailNetCfgValues *values);
+};
+
+} // namespace rx20
