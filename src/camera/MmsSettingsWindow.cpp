@@ -3,6 +3,7 @@
 #include "app/FolderPicker.h"
 #include "camera/MmsNetCfg.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/PresetFill.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
@@ -86,13 +87,14 @@ MmsSettingsWindow::MmsSettingsWindow(QWidget *parent)
     Twips::place(Option2, 3960, 300, 2400, 315);
 
     Label1 = makeLabel("Label1", QStringLiteral("Country"), Frame2, 240, 780, 960);
+    const catalogue::Selection design = Catalogue::designSelection(Copy::Mms);
     Combo3 = new DropDown(QStringLiteral("Combo3"), DropDown::Editable, Frame2);
-    Combo3->setDesign(Catalogue::of(Copy::Mms).offeredCountries(), QStringLiteral("United States"));
+    Combo3->setDesign(Catalogue::of(Copy::Mms).offeredCountries(), design.country);
     Twips::place(Combo3, 1200, 780, 2520, 315);
     Label2 = makeLabel("Label2", QStringLiteral("Operators"), Frame2, 3960, 780, 1080);
     Combo4 = new DropDown(QStringLiteral("Combo4"), DropDown::Editable, Frame2);
     Combo4->setDesign({QStringLiteral("China Mobile"), QStringLiteral("China Unicom")},
-                      QStringLiteral("AT&T Wireless"));
+                      design.operatorName);
     Twips::place(Combo4, 5040, 780, 2280, 315);
 
     Label3 = makeLabel("Label3", QStringLiteral("URL"), Frame2, 240, 1260, 960);
@@ -220,13 +222,12 @@ void MmsSettingsWindow::Combo4_Click()
         Catalogue::of(Copy::Mms).findPreset(Combo3->text(), Combo4->text());
     if (!preset)
         return;
-    Text2->setText(preset->apn);
-    if (preset->url)
-        Text1->setText(*preset->url);
-    if (preset->ip)
-        Text3->setText(*preset->ip);
-    if (preset->port)
-        Text4->setText(*preset->port);
+    MmsNetCfgValues v = values();
+    catalogue::PresetFill::apply(*preset, &v);
+    Text2->setText(v.apn);
+    Text1->setText(v.url);
+    Text3->setText(v.ip);
+    Text4->setText(v.port);
 }
 
 MmsNetCfgValues MmsSettingsWindow::values() const

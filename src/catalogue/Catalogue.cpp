@@ -106,6 +106,14 @@ const Catalogue &Catalogue::of(Copy copy)
     return wireless;
 }
 
+Selection Catalogue::designSelection(Copy copy)
+{
+    // Only the MMS settings window opens with a country; its load applies it.
+    if (copy == Copy::Mms)
+        return {QStringLiteral("United States"), QStringLiteral("AT&T Wireless")};
+    return {};
+}
+
 QStringList Catalogue::offeredCountries() const
 {
     QStringList names;

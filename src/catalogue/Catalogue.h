@@ -46,11 +46,21 @@ struct Preset
     bool isCountryWide() const { return operatorName.isEmpty(); }
 };
 
+// The texts of a window's country and operator selectors before anything is picked.
+struct Selection
+{
+    QString country;
+    QString operatorName;
+};
+
 class Catalogue
 {
 public:
     // The copy is built on first use and never changes afterwards.
     static const Catalogue &of(Copy copy);
+
+    // What the copy's window shows in its selectors when it opens.
+    static Selection designSelection(Copy copy);
 
     Copy copy() const { return m_copy; }
     const QList<CountryEntry> &entries() const { return m_entries; }

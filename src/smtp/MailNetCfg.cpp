@@ -36,18 +36,26 @@ std::array<decltype(&std::declval<Values &>().apn), MailNetCfg::lineCount - 1> f
             &v.ssl,       &v.phone1,    &v.apnAccount, &v.apnPassword};
 }
 
-// A scrambled file has no line break left, but the scrambled form of CR LF.
-bool isScrambled(const QByteArray &bytes)
-{
-    const QByteArray lineEnd = Scrambler::scramble("\r\n");
-    return !bytes.contains('\r') && !bytes.contains('\n') && bytes.contains(lineEnd);
-}
-
 } // namespace
 
 QString MailNetCfg::fileName()
 {
     return QStringLiteral("NET.CFG");
+}
+
+QString MailNetCfg::sslValue(const QString &choice, const QString &previous)
+{
+    if (choice == QLatin1String("YES"))
+        return QStringLiteral("1");
+    if (choice == QLatin1String("NO"))
+        return QStringLiteral("0");
+    return previous;
+}
+
+bool MailNetCfg::isScrambled(const QByteArray &bytes)
+{
+    const QByteArray lineEnd = Scrambler::scramble("\r\n");
+    return !bytes.contains('\r') && !bytes.contains('\n') && bytes.contains(lineEnd);
 }
 
 QStringList MailNetCfg::lines(const MailNetCfgValues &values)

@@ -34,6 +34,14 @@ public:
 
     static QString fileName();
 
+    // The digit after "SSL=" for the window's SSL choice: "1" for exactly
+    // "YES", "0" for exactly "NO"; any other text keeps the previous digit.
+    static QString sslValue(const QString &choice, const QString &previous);
+
+    // Whether bytes are this window's scrambled output: no line break left,
+    // but the scrambled form of one.
+    static bool isScrambled(const QByteArray &bytes);
+
     // The plain lines, "[SMTP]" first; the file has no empty line at its end.
     static QStringList lines(const MailNetCfgValues &values);
 

@@ -2,6 +2,7 @@
 
 #include "app/FolderPicker.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/PresetFill.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
@@ -257,18 +258,15 @@ void MailPhoneSettingsWindow::Combo4_Click()
         Catalogue::of(Copy::Mail).findPreset(Combo3->text(), Combo4->text());
     if (!preset)
         return;
-    Text1->setText(preset->apn);
-    // Only the columns a preset carries are written; the others keep their text.
-    if (preset->account)
-        Text2->setText(*preset->account);
-    if (preset->password)
-        Text3->setText(*preset->password);
-    if (preset->smtpServer)
-        Text4->setText(*preset->smtpServer);
-    if (preset->smtpPort)
-        Text5->setText(*preset->smtpPort);
-    if (preset->ssl)
-        Combo5->setText(*preset->ssl);
+    MailNetCfgValues v = values();
+    QString ssl = Combo5->text();
+    catalogue::PresetFill::apply(*preset, &v, &ssl);
+    Text1->setText(v.apn);
+    Text2->setText(v.apnAccount);
+    Text3->setText(v.apnPassword);
+    Text4->setText(v.server);
+    Text5->setText(v.port);
+    Combo5->setText(ssl);
 }
 
 void MailPhoneSettingsWindow::Command4_Click()
@@ -284,11 +282,7 @@ void MailPhoneSettingsWindow::Command2_Click()
     if (Text12->text().isEmpty())
         showMessage(QStringLiteral("Need Email Input"));
 
-    const QString ssl = Combo5->text();
-    if (ssl == QLatin1String("YES"))
-        m_sslValue = QStringLiteral("1");
-    else if (ssl == QLatin1String("NO"))
-        m_sslValue = QStringLiteral("0");
+    m_sslValue = MailNetCfg::sslValue(Combo5->text(), m_sslValue);
 
     const QString target = TargetPath::resolve(Text18->text(), MailNetCfg::fileName());
     if (const FileStatus status = MailNetCfg::write(target, values()); !status) {

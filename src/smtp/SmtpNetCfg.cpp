@@ -32,6 +32,19 @@ const QString &SmtpNetCfg::fileName()
     return name;
 }
 
+const QStringList &SmtpNetCfg::presetServers()
+{
+    // Outgoing servers of large public mail services, as their providers
+    // publish them for mail programs.
+    static const QStringList servers{
+        QStringLiteral("smtp.gmail.com"),
+        QStringLiteral("smtp-mail.outlook.com"),
+        QStringLiteral("smtp.mail.yahoo.com"),
+        QStringLiteral("smtp.aol.com"),
+    };
+    return servers;
+}
+
 bool SmtpNetCfg::sslFor(const QString &smtpType)
 {
     return smtpType != QLatin1String("No SSL");

@@ -41,6 +41,9 @@ public:
     static constexpr int linesNeeded = 12;
     static const QString &fileName(); // "NET.CFG"
 
+    // The SMTP settings window's server list; the first is shown when it opens.
+    static const QStringList &presetServers();
+
     // Only the exact text "No SSL" turns SSL off; any other choice turns it on.
     static bool sslFor(const QString &smtpType);
 

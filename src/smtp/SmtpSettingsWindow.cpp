@@ -76,19 +76,6 @@ QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *paren
 
 } // namespace
 
-const QStringList &SmtpSettingsWindow::presetServers()
-{
-    // Outgoing servers of large public mail services, as their providers
-    // publish them for mail programs.
-    static const QStringList servers{
-        QStringLiteral("smtp.gmail.com"),
-        QStringLiteral("smtp-mail.outlook.com"),
-        QStringLiteral("smtp.mail.yahoo.com"),
-        QStringLiteral("smtp.aol.com"),
-    };
-    return servers;
-}
-
 SmtpSettingsWindow::SmtpSettingsWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -118,7 +105,7 @@ SmtpSettingsWindow::SmtpSettingsWindow(QWidget *parent)
 
     Label6 = makeLabel(QStringLiteral("Label6"), QStringLiteral("Server"), Frame2, 2);
     Combo1 = new DropDown(QStringLiteral("Combo1"), DropDown::Editable, Frame2);
-    Combo1->setDesign(presetServers(), presetServers().constFirst());
+    Combo1->setDesign(SmtpNetCfg::presetServers(), SmtpNetCfg::presetServers().constFirst());
     Twips::place(Combo1, fieldLeft, rowTop(2), fieldWidth, rowHeight);
     connect(Combo1, &DropDown::activated, this, &SmtpSettingsWindow::Combo1_Click);
 
@@ -174,7 +161,7 @@ void SmtpSettingsWindow::Form_Load()
     Text2->setEnabled(true);
     Combo8->setEnabled(true);
     Combo8->setText(QStringLiteral("No SSL"));
-    Combo1->setText(presetServers().constFirst());
+    Combo1->setText(SmtpNetCfg::presetServers().constFirst());
     Text6->setText(QStringLiteral("25"));
     Text1->setText(QStringLiteral("C:\\NET.CFG"));
 }
@@ -182,7 +169,7 @@ void SmtpSettingsWindow::Form_Load()
 void SmtpSettingsWindow::Combo1_Click()
 {
     // The presets are the only list items, so a pick always gives port 25.
-    Text6->setText(presetServers().contains(Combo1->text(), Qt::CaseSensitive)
+    Text6->setText(SmtpNetCfg::presetServers().contains(Combo1->text(), Qt::CaseSensitive)
                        ? QStringLiteral("25")
                        : QString());
 }

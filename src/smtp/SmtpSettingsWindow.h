@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QStringList>
 #include <QWidget>
 
 class QGroupBox;
@@ -25,9 +24,6 @@ class SmtpSettingsWindow : public QWidget
 
 public:
     explicit SmtpSettingsWindow(QWidget *parent = nullptr);
-
-    // The preset server list, first entry shown at load.
-    static const QStringList &presetServers();
 
 private:
     void Form_Load();

@@ -2,6 +2,7 @@
 
 #include "app/FolderPicker.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/PresetFill.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
@@ -336,17 +337,17 @@ void WirelessSettingsWindow::Combo4_Click()
     if (!preset)
         return;
     // A column the preset does not carry leaves its field as it was.
-    Text1->setText(preset->apn);
+    MmsIniValues v = values();
+    catalogue::PresetFill::apply(*preset, &v);
+    Text1->setText(v.apn);
+    Text4->setText(v.url);
+    Text5->setText(v.ip);
+    Text6->setText(v.port);
+    // The account and password boxes stay hidden and are not written to MMS.INI.
     if (preset->password)
         Text2->setText(*preset->password);
     if (preset->account)
         Text3->setText(*preset->account);
-    if (preset->url)
-        Text4->setText(*preset->url);
-    if (preset->ip)
-        Text5->setText(*preset->ip);
-    if (preset->port)
-        Text6->setText(*preset->port);
 }
 
 void WirelessSettingsWindow::Command4_Click()
