@@ -10,21 +10,13 @@ class tst_SmtpNetCfg : public QObject
 {
     Q_OBJECT
 
-private:
-    static QStringList fileLines()
-    {
-        return {"[SMTP]",      "APN=cmnet",   "Server=smtp.aol.com", "Port=465",   "Sender=me@x",
-                "Password=pw", "Email1=a@x",  "Email2=",             "Email3=c@x", "Email4=d@x",
-                "Email5=e@x",  "SSL=1",       ""};
-    }
-
 private slots:
+    // Only the exact text "No SSL" turns SSL off.
     void sslFor_data()
     {
         QTest::addColumn<QString>("smtpType");
         QTest::addColumn<bool>("ssl");
         QTest::newRow("No SSL") << "No SSL" << false;
-        QTest::newRow("SSL") << "SSL" << true;
         QTest::newRow("lower case") << "no ssl" << true;
         QTest::newRow("trailing blank") << "No SSL " << true;
         QTest::newRow("empty") << "" << true;
@@ -36,6 +28,7 @@ private slots:
         QCOMPARE(SmtpNetCfg::sslFor(smtpType), ssl);
     }
 
+    // Characters 2 to 5 decide, case-sensitively; the rest of the line does not count.
     void isSmtpHeader_data()
     {
         QTest::addColumn<QString>("line");
@@ -44,9 +37,7 @@ private slots:
         QTest::newRow("other brackets") << "xSMTPy" << true;
         QTest::newRow("no closing bracket") << "[SMTP" << true;
         QTest::newRow("lower case") << "[smtp]" << false;
-        QTest::newRow("mixed case") << "[Smtp]" << false;
         QTest::newRow("no first character") << "SMTP" << false;
-        QTest::newRow("MMS") << "[MMS]" << false;
         QTest::newRow("empty") << "" << false;
     }
     void isSmtpHeader()
@@ -56,43 +47,33 @@ private slots:
         QCOMPARE(SmtpNetCfg::isSmtpHeader(line), smtp);
     }
 
-    void parseTakesValuesByPosition()
+    // Values by position: keys are cut off by their length, not compared. The
+    // SSL line must be there but does not count; the empty last line may be missing.
+    void parse_data()
     {
-        QStringList lines = fileLines();
-        lines[1] = "apn:cmnet";  // key not compared, only its length counts
-        lines[2] = "Server";     // shorter than the key: empty value
-        lines[5] = "Password=";  // key alone: empty value
-        lines.append("Extra=ignored");
-        const auto read = SmtpNetCfg::parse(lines, "/card/NET.CFG");
-        QVERIFY2(read.status.ok, qPrintable(read.status.message));
-        QCOMPARE(read.values.apn, QString("cmnet"));
-        QCOMPARE(read.values.server, QString());
-        QCOMPARE(read.values.port, QString("465"));
-        QCOMPARE(read.values.sender, QString("me@x"));
-        QCOMPARE(read.values.password, QString());
-        QCOMPARE(read.values.emails, (std::array<QString, 5>{"a@x", "", "c@x", "d@x", "e@x"}));
-        // The SSL line is there but does not count.
-        QCOMPARE(read.values.ssl, false);
+        QTest::addColumn<int>("count"); // lines of the file below given to parse
+        QTest::newRow("an extra line") << 14;
+        QTest::newRow("no empty last line") << 12;
+        QTest::newRow("no SSL line") << 11;
     }
-
-    void parseNeedsTwelveLines_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("header only") << 1 << false;
-        QTest::newRow("no SSL line") << 11 << false;
-        QTest::newRow("no empty last line") << 12 << true;
-    }
-    void parseNeedsTwelveLines()
+    void parse()
     {
         QFETCH(int, count);
-        QFETCH(bool, ok);
-        const auto read = SmtpNetCfg::parse(fileLines().mid(0, count), "/card/NET.CFG");
-        QCOMPARE(read.status.ok, ok);
-        if (!ok) {
+        const QStringList file = QStringLiteral("[SMTP]|apn:cmnet|Server|Port=465|Sender=me@x|"
+                                                "Password=pw|Email1=a@x|Email2=|Email3=c@x|"
+                                                "Email4=d@x|Email5=e@x|SSL=1||Extra=ignored")
+                                     .split('|');
+        const auto read = SmtpNetCfg::parse(file.mid(0, count), "/card/NET.CFG");
+        QCOMPARE(read.status.ok, count >= 12);
+        if (count < 12) {
             QCOMPARE(read.status.message,
                      SettingsFile::tooShort("/card/NET.CFG", 12, count).message);
             QCOMPARE(read.values, SmtpNetCfgValues{});
+        } else {
+            // "Server" is shorter than its key: an empty value.
+            const SmtpNetCfgValues expected{
+                "cmnet", "", "465", "me@x", "pw", {"a@x", "", "c@x", "d@x", "e@x"}, false};
+            QCOMPARE(read.values, expected);
         }
     }
 };
