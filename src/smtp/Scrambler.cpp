@@ -39,40 +39,45 @@ QByteArray Scrambler::scramble(const QByteArray &plain)
     return out;
 }
 
+char Scrambler::unscrambleByte(char byte)
+{
+    const auto b = static_cast<unsigned char>(byte);
+    if (b >= 0x0F && b <= 0x18)
+        return char(b + 33);
+    if (b >= 0x80 && b <= 0x99)
+        return char(b - 31);
+    if (b >= 'a' && b <= 'z')
+        return char(b - 32);
+    switch (b) {
+    case 0xFF:
+        return '[';
+    case 0xFE:
+        return ']';
+    case 0xFD:
+        return '@';
+    case 0xFC:
+        return '=';
+    case 0xFB:
+        return '.';
+    case 0xF1:
+        return '\n';
+    case 0xF2:
+        return '\r';
+    default:
+        return byte;
+    }
+}
+
 QByteArray Scrambler::unscramble(const QByteArray &scrambled, int *ambiguous)
 {
     int unclear = 0;
     QByteArray out(scrambled.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < scrambled.size(); ++i) {
-        const auto b = static_cast<unsigned char>(scrambled.at(i));
-        unsigned char plain = b;
-        bool couldBeUnchanged = true;
-        if (b >= 0x0F && b <= 0x18)
-            plain = b + 33;
-        else if (b >= 0x80 && b <= 0x99)
-            plain = b - 31;
-        else if (b >= 'a' && b <= 'z') {
-            plain = b - 32;
-            couldBeUnchanged = false;
-        } else if (b == 0xFF)
-            plain = '[';
-        else if (b == 0xFE)
-            plain = ']';
-        else if (b == 0xFD)
-            plain = '@';
-        else if (b == 0xFC)
-            plain = '=';
-        else if (b == 0xFB)
-            plain = '.';
-        else if (b == 0xF1)
-            plain = '\n';
-        else if (b == 0xF2)
-            plain = '\r';
-        else
-            couldBeUnchanged = false;
-        if (couldBeUnchanged)
+        const char b = scrambled.at(i);
+        out[i] = unscrambleByte(b);
+        // The table made it, yet the same byte also passes through unchanged.
+        if (out.at(i) != b && scrambleByte(b) == b)
             ++unclear;
-        out[i] = char(plain);
     }
     if (ambiguous)
         *ambiguous = unclear;

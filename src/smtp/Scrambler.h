@@ -29,6 +29,9 @@ public:
     static QByteArray unscramble(const QByteArray &scrambled, int *ambiguous = nullptr);
 
     static char scrambleByte(char byte);
+
+    // The plain byte a scrambled byte stands for when the text was ASCII.
+    static char unscrambleByte(char byte);
 };
 
 } // namespace rx20

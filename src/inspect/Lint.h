@@ -1,0 +1,33 @@
+#pragma once
+
+#include "inspect/Document.h"
+
+#include <QList>
+#include <QString>
+
+namespace rx20::inspect {
+
+struct Finding
+{
+    int line = 0; // counted from 1; 0 for the file as a whole
+    QString rule; // a stable word: "lines", "section", "key", "line-end", "required", ...
+    QString message;
+};
+
+// What a careful installer looks for before a card goes into a camera: the
+// layout (line count, section, keys in order, CR LF line ends), the values a
+// window insists on, and values that cannot be right (a port that is no
+// number, an IP or e-mail address of the wrong shape, a SSL flag that is
+// neither 0 nor 1, two copies of one value that differ).
+class Lint
+{
+public:
+    static QList<Finding> check(const Document &document);
+
+    static bool isPort(const QString &text);
+    // A dotted IPv4 address or a host name (the catalogue names some proxies by name).
+    static bool isHost(const QString &text);
+    static bool isEmailAddress(const QString &text);
+};
+
+} // namespace rx20::inspect
