@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QTextStream>
+
+namespace rx20::cli {
+
+// Where a command writes: results to one stream, errors and warnings to the
+// other, each a single line that starts with the program's name.
+class Console
+{
+public:
+    Console(QTextStream &out, QTextStream &err);
+
+    // "key=value" on a line of its own.
+    void value(const QString &key, const QString &value);
+    void line(const QString &text);
+    void json(const QJsonObject &object);
+
+    void error(const QString &message);
+    void warning(const QString &message);
+
+    QTextStream &out() { return m_out; }
+
+private:
+    QTextStream &m_out;
+    QTextStream &m_err;
+};
+
+// Exit statuses every command keeps to.
+enum Exit : int {
+    Success = 0,
+    Failure = 1, // a file could not be written; findings of check
+    Usage = 2,   // bad arguments; a file check cannot read
+};
+
+} // namespace rx20::cli

@@ -1,0 +1,317 @@
+#include "camera/CameraSettingsWindow.h"
+#include "camera/MmsSettingsWindow.h"
+#include "cli/CameraCfgCommand.h"
+#include "cli/MmsIniCommand.h"
+#include "cli/NetCfgCommand.h"
+#include "smtp/MailPhoneSettingsWindow.h"
+#include "smtp/SmtpSettingsWindow.h"
+#include "support/DialogQueue.h"
+#include "support/WorkingFolder.h"
+#include "ui/Forms.h"
+#include "wireless/WirelessSettingsWindow.h"
+
+#include "CommandRun.h"
+#include "WindowDriver.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace rx20;
+using rx20::test::CommandRun;
+using rx20::test::WindowDriver;
+
+namespace {
+
+// What the user does in the window, in order, named by the command's option
+// for the same value ("manual" has no option: it only switches the window).
+using Steps = QList<std::pair<QString, QString>>;
+using Action = std::function<void(const WindowDriver &, const QString &)>;
+
+Action pick(const QString &dropDown)
+{
+    return [dropDown](const WindowDriver &user, const QString &item) {
+        QVERIFY2(user.pick(dropDown, item), qPrintable(item));
+    };
+}
+
+QStringList boxes(const char *prefix, int first)
+{
+    QStringList names;
+    for (int i = first; i < first + 5; ++i)
+        names << prefix + QString::number(i);
+    return names;
+}
+
+// A window that writes one file, and the command that writes the same one.
+struct Window
+{
+    std::function<QWidget *()> open;
+    std::function<int(const QStringList &)> command;
+    QString file;
+    QHash<QString, QStringList> boxes; // typed into, the next box for each repetition
+    QHash<QString, Action> actions;    // everything else the user does
+    QString pathBox;                   // none: the window writes into the working folder
+    // The messages of Generate, given the options used and the path written.
+    std::function<QStringList(const QHash<QString, int> &, const QString &)> messages;
+};
+
+QStringList reminders(const QHash<QString, int> &used, const QString &success)
+{
+    QStringList out;
+    if (!used.contains("phone"))
+        out << "Need Phone Number Input";
+    if (!used.contains("email"))
+        out << "Need Email Input";
+    return out << success;
+}
+
+Window window(const QString &name)
+{
+    const auto mmsIni = [](const QStringList &a) {
+        return CommandRun::of(cli::MmsIniCommand(), a).status;
+    };
+    const auto netCfg = [name](const QStringList &a) {
+        return CommandRun::of(cli::NetCfgCommand(), QStringList{"--variant", name} + a).status;
+    };
+    if (name == QLatin1String("mms-ini"))
+        return {[] { return new WirelessSettingsWindow; },
+                mmsIni,
+                "MMS.INI",
+                {{"apn", {"Text1"}},
+                 {"url", {"Text4"}},
+                 {"ip", {"Text5"}},
+                 {"port", {"Text6"}},
+                 {"phone", boxes("Text", 7)},
+                 {"email", boxes("Text", 12)},
+                 {"server", {"Text20"}},
+                 {"server-port", {"Text21"}},
+                 {"sender", {"Text19"}},
+                 {"password", {"Text18"}}},
+                {{"country", pick("Combo3")},
+                 {"operator", pick("Combo4")},
+                 {"manual",
+                  [](const WindowDriver &u, const QString &) { u.pick("Combo2", "Manual"); }}},
+                "Text17",
+                [](const QHash<QString, int> &used, const QString &) {
+                    return reminders(used, "Create configure file success.");
+                }};
+    if (name == QLatin1String("smtp"))
+        return {[] { return new SmtpSettingsWindow; },
+                netCfg,
+                "NET.CFG",
+                {{"apn", {"Text2"}},
+                 {"server", {"Combo1"}},
+                 {"server-port", {"Text6"}},
+                 {"sender", {"Text7"}},
+                 {"password", {"Text8"}},
+                 {"email", boxes("Text", 9)}},
+                {{"ssl",
+                  [](const WindowDriver &u, const QString &v) {
+                      u.pick("Combo8", v == QLatin1String("yes") ? "SSL" : "No SSL");
+                  }}},
+                "Text1",
+                [](const QHash<QString, int> &, const QString &path) {
+                    return QStringList{"Save to " + path, "Create configure file!"};
+                }};
+    if (name == QLatin1String("mail"))
+        return {
+            [] { return new MailPhoneSettingsWindow; },
+            netCfg,
+            "NET.CFG",
+            {{"apn", {"Text1"}},
+             {"apn-account", {"Text2"}},
+             {"apn-password", {"Text3"}},
+             {"server", {"Text4"}},
+             {"server-port", {"Text5"}},
+             {"sender", {"Text6"}},
+             {"password", {"Text17"}},
+             {"phone", {"Text7"}},
+             {"email", boxes("Text", 12)}},
+            {{"country", pick("Combo3")},
+             {"operator", pick("Combo4")},
+             {"manual", [](const WindowDriver &u, const QString &) { u.pick("Combo1", "Manual"); }},
+             {"ssl",
+              [](const WindowDriver &u, const QString &v) { u.type("Combo5", v.toUpper()); }}},
+            "Text18",
+            [](const QHash<QString, int> &used, const QString &) {
+                return reminders(used, "Create configure file success.");
+            }};
+    if (name == QLatin1String("mms"))
+        return {[] { return new MmsSettingsWindow; },
+                netCfg,
+                "NET.CFG",
+                {{"url", {"Text1"}},
+                 {"apn", {"Text2"}},
+                 {"ip", {"Text3"}},
+                 {"port", {"Text4"}},
+                 {"phone", boxes("Text", 5)},
+                 {"email", boxes("Text", 10)}},
+                {{"country", pick("Combo3")},
+                 {"operator", pick("Combo4")},
+                 {"manual", [](const WindowDriver &u, const QString &) { u.click("Option2"); }}},
+                "Text15",
+                [](const QHash<QString, int> &used, const QString &path) {
+                    QStringList out;
+                    if (!used.contains("phone") && !used.contains("email"))
+                        out << "At least One phone or Email should be input!";
+                    return out << "Save to " + path << "Create configure file!";
+                }};
+    // Every camera option is typed, as the window's drop-downs take any text.
+    QHash<QString, QStringList> cameraBoxes{
+        {"camera-name", {"Text1"}},   {"video-length", {"Text2"}},   {"interval", {"Text3"}},
+        {"a-start-hour", {"Text4"}},  {"a-start-minute", {"Text5"}}, {"b-start-hour", {"Text6"}},
+        {"b-start-minute", {"Text7"}}};
+    const QStringList combos{"mode",           "image-size",   "image-format",  "capture-number",
+                             "ir-led-control", "video-size",   "interval-unit", "sensor-level",
+                             "nv-shutter",     "camera-mode",  "time-stamp",    "video-sound",
+                             "over-write",     "scan-interval"};
+    for (int i = 0; i < combos.size(); ++i) // Combo1 to Combo14, in this order
+        cameraBoxes.insert(combos.at(i), {"Combo" + QString::number(i + 1)});
+    return {[] { return new CameraSettingsWindow; },
+            [](const QStringList &a) { return CommandRun::of(cli::CameraCfgCommand(), a).status; },
+            "CAMERA.CFG",
+            cameraBoxes,
+            {{"field-scan", pick("Combo15")}},
+            QString(),
+            [](const QHash<QString, int> &, const QString &) {
+                return QStringList{QString::fromUtf8("生成配置文件成功")};
+            }};
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class tst_GenerateCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { ui::Forms::reset(); }
+
+    void sameBytesAsTheWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<Steps>("steps");
+        const Steps sendTo{
+            {"phone", "07700900123"}, {"email", "me@example.com"}, {"email", "ops@example.org"}};
+        const Steps account{{"server", "smtp.example.com"},
+                            {"server-port", "465"},
+                            {"sender", "cam@example.com"},
+                            {"password", "pa ss=1"}};
+
+        QTest::newRow("mms-ini, country")
+            << "mms-ini" << Steps{{"country", "United Kingdom"}} + sendTo + account;
+        QTest::newRow("mms-ini, then operator")
+            << "mms-ini" << Steps{{"country", "United Kingdom"}, {"operator", "Vodafone"}};
+        QTest::newRow("mms-ini, manual")
+            << "mms-ini"
+            << Steps{{"manual", ""},     {"apn", "my.apn"}, {"url", "http://mms.example/"},
+                     {"ip", "10.1.2.3"}, {"port", "8080"},  {"phone", "1"},
+                     {"phone", "2"}};
+        QTest::newRow("smtp, as it opens") << "smtp" << Steps{};
+        QTest::newRow("smtp, typed server keeps port 25, SSL")
+            << "smtp"
+            << Steps{{"server", "mail.example.net"}, {"apn", "web"}, {"ssl", "yes"}}
+                   + sendTo.mid(1);
+        QTest::newRow("mail, a later operator keeps the earlier credentials")
+            << "mail" << Steps{{"country", "Germany"}, {"operator", "Vodafone"}} + sendTo + account;
+        QTest::newRow("mail, SMTP preset then SSL")
+            << "mail" << Steps{{"country", "Slovakia"}, {"operator", "O2"}, {"ssl", "yes"}};
+        QTest::newRow("mail, manual") << "mail"
+                                      << Steps{{"manual", ""},
+                                               {"apn", "my.apn"},
+                                               {"apn-account", "me"},
+                                               {"apn-password", "pw"},
+                                               {"ssl", "no"}}
+                                             + sendTo;
+        QTest::newRow("mms, as it opens") << "mms" << Steps{};
+        QTest::newRow("mms, country, then manual")
+            << "mms"
+            << Steps{{"country", "France"}, {"operator", "SFR"}, {"manual", ""}, {"apn", "my.apn"}}
+                   + sendTo;
+        QTest::newRow("camera, as it opens") << "camera" << Steps{};
+        QTest::newRow("camera, every value")
+            << "camera"
+            << Steps{
+                   {"field-scan", "ON"},       {"a-start-hour", "6"},     {"a-start-minute", "15"},
+                   {"b-start-hour", "18"},     {"b-start-minute", "45"},  {"scan-interval", "30M"},
+                   {"mode", "Video"},          {"image-size", "8M"},      {"image-format", "16:9"},
+                   {"capture-number", "3"},    {"ir-led-control", "Low"}, {"camera-name", "Gate 2"},
+                   {"video-size", "1280x720"}, {"video-length", "30"},    {"interval", "5"},
+                   {"interval-unit", "M"},     {"sensor-level", "High"},  {"nv-shutter", "High"},
+                   {"camera-mode", "Night"},   {"time-stamp", "OFF"},     {"video-sound", "OFF"},
+                   {"over-write", "OFF"}};
+    }
+
+    void sameBytesAsTheWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(Steps, steps);
+        const Window how = ::window(window);
+        test::WorkingFolder byWindow;
+        QTemporaryDir byCommand;
+        test::DialogQueue dialogs;
+        std::unique_ptr<QWidget> form(how.open());
+        form->show();
+        const WindowDriver user(form.get());
+
+        QStringList arguments{"-o", byCommand.path()};
+        QHash<QString, int> used;
+        for (const auto &[option, value] : steps) {
+            if (how.boxes.contains(option))
+                user.type(how.boxes.value(option).at(used[option]++), value);
+            else
+                how.actions.value(option)(user, value);
+            if (option != QLatin1String("manual"))
+                arguments << "--" + option << value;
+        }
+        // As the folder picker leaves the path box: the folder, then NET.CFG.
+        const QString path = byWindow.file("NET.CFG");
+        if (!how.pathBox.isEmpty())
+            user.type(how.pathBox, path);
+        for (const QString &message : how.messages(used, path))
+            dialogs.expectMessage(message);
+        user.click("Command2");
+        VERIFY_DIALOGS(dialogs);
+
+        QCOMPARE(how.command(arguments), 0);
+        const QByteArray written = contents(byWindow.file(how.file));
+        QVERIFY(written.startsWith('[') || written.startsWith('\xFF'));
+        QCOMPARE(contents(QDir(byCommand.path()).filePath(how.file)), written);
+    }
+
+    // -o takes a folder, or a path as the window's path box does.
+    void targetPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("none: the working folder") << QString() << "MMS.INI";
+        QTest::newRow("a folder") << "card"
+                                  << "card/MMS.INI";
+        QTest::newRow("the picker's path") << "card/NET.CFG"
+                                           << "card/MMS.INI";
+    }
+
+    void targetPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, written);
+        test::WorkingFolder working;
+        QVERIFY(QDir(working.path()).mkdir("card"));
+        const CommandRun run = CommandRun::of(
+            cli::MmsIniCommand(), path.isEmpty() ? QStringList() : QStringList{"-o", path});
+        QCOMPARE(run.value("written"), working.file(written));
+        QVERIFY(QFile::exists(working.file(written)));
+    }
+};
+
+QTEST_MAIN(tst_GenerateCommand)
+#include "tst_generatecommand.moc"
