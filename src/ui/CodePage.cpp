@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -80,22 +82,35 @@ QByteArray CodePage::nameForLocale(const QLocale &locale)
 
 QByteArray CodePage::encode(const QString &text, const QByteArray &codePage)
 {
-    {
-        QStringEncoder encoder(codePage.constData());
-        const QByteArray whole = encoder.encode(text);
-        if (!encoder.hasError())
-            return whole;
-    }
+    // Stateless: a high surrogate at the end is a character that fails, not
+    // one held back for a next call that never comes.
+    QStringEncoder encoder(codePage.constData(), QStringConverter::Flag::Stateless);
+    const QByteArray whole = encoder.encode(text);
+    if (!encoder.hasError())
+        return whole;
     // The converter's own substitute differs between code pages (SUB, a
     // full-width mark...), so characters are converted one at a time and the
-    // ones that fail become "?", as Windows does.
+    // ones that fail become "?", as Windows does. A converter serves until a
+    // character fails (its error sticks): opening one per character would
+    // cost a second for a megabyte.
     QByteArray out;
     out.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        const int length = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        QStringEncoder encoder(codePage.constData());
-        const QByteArray one = encoder.encode(QStringView(text).mid(i, length));
-        out += encoder.hasError() ? QByteArray("?") : one;
+    std::optional<QStringEncoder> one;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A pair of surrogates is one character; a lone one fails on its own.
+        const qsizetype length =
+            (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                ? 2
+                : 1;
+        if (!one)
+            one.emplace(codePage.constData(), QStringConverter::Flag::Stateless);
+        const QByteArray bytes = one->encode(QStringView(text).mid(i, length));
+        if (one->hasError() || bytes.isEmpty()) {
+            out += '?';
+            one.reset();
+        } else {
+            out += bytes;
+        }
         i += length - 1;
     }
     return out;

@@ -50,6 +50,15 @@ private slots:
                                          << QByteArray("a??b");
         QTest::newRow("emoji in 1252") << QByteArray("windows-1252") << QString::fromUtf8("x😀y")
                                        << QByteArray("x?y");
+        // A lone surrogate is a character the page lacks too; it takes no neighbour with it.
+        QTest::newRow("lone high surrogate at the end") << QByteArray("windows-1252")
+                                                        << (QStringLiteral("ab") + QChar(0xD800))
+                                                        << QByteArray("ab?");
+        QTest::newRow("lone high surrogate before a letter")
+            << QByteArray("windows-1252") << (QChar(0xD800) + QStringLiteral("ab")) << QByteArray("?ab");
+        QTest::newRow("lone low surrogate") << QByteArray("windows-1252")
+                                            << (QStringLiteral("a") + QChar(0xDC00) + QStringLiteral("b"))
+                                            << QByteArray("a?b");
         QTest::newRow("czech in 1250") << QByteArray("windows-1250") << QString::fromUtf8("ř") << QByteArray("\xf8");
         QTest::newRow("cyrillic in 1251") << QByteArray("windows-1251") << QString::fromUtf8("Мегафон")
                                           << QByteArray("\xcc\xe5\xe3\xe0\xf4\xee\xed");
