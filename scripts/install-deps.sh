@@ -11,6 +11,15 @@ packages=(
     xvfb xauth                               # a display for machines without one
 )
 
+# Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh.
+for group in "$@"; do
+    case "$group" in
+        fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and clang's sanitizers
+        bench) packages+=(valgrind hyperfine) ;;       # instruction counts, wall time
+        *) echo "install-deps.sh: unknown group $group" >&2 && exit 2 ;;
+    esac
+done
+
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
