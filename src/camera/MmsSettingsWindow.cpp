@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 namespace rx20 {
 
@@ -45,6 +46,7 @@ QLineEdit *makeTextBox(const char *name, QWidget *parent, int left, int top, int
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
+    box->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
     Twips::place(box, left, top, width, 315);
     return box;
 }

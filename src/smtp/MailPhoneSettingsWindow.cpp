@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace rx20 {
 
 using catalogue::Catalogue;
@@ -65,6 +67,7 @@ QLineEdit *rowBox(QGroupBox *frame, const char *name, int row)
 {
     auto *box = new QLineEdit(frame);
     box->setObjectName(QLatin1String(name));
+    box->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
     Twips::place(box, controlLeft, firstRowTop + row * rowPitch, controlWidth, controlHeight);
     return box;
 }
@@ -180,6 +183,7 @@ MailPhoneSettingsWindow::MailPhoneSettingsWindow(QWidget *parent)
     Twips::place(Label23, leftColumn + labelLeft, 5670, 600, labelHeight);
     Text18 = new QLineEdit(this);
     Text18->setObjectName(QStringLiteral("Text18"));
+    Text18->setMaxLength(std::numeric_limits<int>::max());
     Twips::place(Text18, leftColumn + 780, 5640, 3360, controlHeight);
     Command4 = button(this, "Command4", QStringLiteral("..."), leftColumn + 4200, 5587, 420);
 

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace rx20 {
 
 using ui::DropDown;
@@ -50,6 +52,7 @@ QLineEdit *makeBox(const QString &name, QWidget *parent, int left, int top, int 
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
+    box->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
     Twips::place(box, left, top, width, rowHeight);
     return box;
 }

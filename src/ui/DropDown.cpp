@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <limits>
+
 namespace rx20::ui {
 
 DropDown::DropDown(const QString &name, Kind kind, QWidget *parent)
@@ -10,6 +12,7 @@ DropDown::DropDown(const QString &name, Kind kind, QWidget *parent)
     setObjectName(name);
     if (kind == Editable) {
         setEditable(true);
+        lineEdit()->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
         // Return must not add the typed text to the list or pick an item, and
         // no completer may turn typing into a pick.
         setInsertPolicy(QComboBox::NoInsert);

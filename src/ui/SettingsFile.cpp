@@ -19,6 +19,10 @@ QString shown(const QString &path)
 QString folderProblem(const QString &path)
 {
     const QFileInfo file(path);
+    // A bare name lives in the working folder, which may be gone (a card
+    // taken out while the program ran); nothing can be written there then.
+    if (file.isRelative() && QDir::currentPath().isEmpty())
+        return QStringLiteral("the working folder no longer exists");
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
         return QStringLiteral("the folder %1 does not exist").arg(shown(folder.filePath()));

@@ -17,6 +17,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <limits>
 
 namespace rx20 {
 
@@ -92,6 +93,7 @@ QLineEdit *textBox(const char *name, QGroupBox *parent, int row)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
+    box->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
     placeInRow(box, parent, row);
     return box;
 }
@@ -234,6 +236,7 @@ WirelessSettingsWindow::WirelessSettingsWindow(QWidget *parent)
     Label11 = label("Label11", QStringLiteral("Path"), this, rightColumn, 6420, 840);
     Text17 = new QLineEdit(this);
     Text17->setObjectName(QStringLiteral("Text17"));
+    Text17->setMaxLength(std::numeric_limits<int>::max());
     Twips::place(Text17, rightColumn + 900, 6420, rightWidth - 900 - 600, rowHeight);
     Command4 = button("Command4", QStringLiteral("..."), this, rightColumn + rightWidth - 540, 6420,
                       540, rowHeight);
