@@ -11,6 +11,10 @@ class CameraCfgCommand : public GenerateCommand
 public:
     QString name() const override { return QStringLiteral("camera-cfg"); }
     QString summary() const override;
+    QString brief() const override
+    {
+        return QStringLiteral("Writes CAMERA.CFG (camera settings window).");
+    }
 
 protected:
     void addOptions(QCommandLineParser &parser) override;

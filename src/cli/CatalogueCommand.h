@@ -14,6 +14,10 @@ class CatalogueCommand : public Command
 public:
     QString name() const override { return QStringLiteral("catalogue"); }
     QString summary() const override;
+    QString brief() const override
+    {
+        return QStringLiteral("Lists a window's countries, operators and presets.");
+    }
 
     // "wireless", "mms", "mail": how --copy names a window's copy.
     static QString copyName(catalogue::Copy copy);

@@ -12,6 +12,11 @@ class CheckCommand : public Command
 public:
     QString name() const override { return QStringLiteral("check"); }
     QString summary() const override;
+    QString brief() const override
+    {
+        return QStringLiteral(
+            "Checks a settings file; exit status 0 clean, 1 findings, 2 unreadable.");
+    }
 
 protected:
     void addOptions(QCommandLineParser &parser) override;

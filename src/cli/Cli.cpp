@@ -36,7 +36,7 @@ QString overview(const std::vector<std::unique_ptr<Command>> &all)
         "Writes, shows and checks the RX20 camera's settings files, as the windows of RX20 "
         "Setting Tools do.\n\nCommands:\n");
     for (const auto &command : all)
-        text += QStringLiteral("  %1\n").arg(command->name());
+        text += QStringLiteral("  %1  %2\n").arg(command->name(), -10).arg(command->brief());
     text += QStringLiteral("\n'rx20-config COMMAND --help' describes a command and its options.\n");
     return text;
 }

@@ -16,6 +16,7 @@ public:
 
     virtual QString name() const = 0;
     virtual QString summary() const = 0;
+    virtual QString brief() const = 0; // one line for the command list
 
     // arguments: what follows the subcommand's name on the command line.
     int run(const QStringList &arguments, Console &console);

@@ -10,6 +10,10 @@ class MmsIniCommand : public GenerateCommand
 public:
     QString name() const override { return QStringLiteral("mms-ini"); }
     QString summary() const override;
+    QString brief() const override
+    {
+        return QStringLiteral("Writes MMS.INI (GPRS SETTINGS window).");
+    }
 
 protected:
     void addOptions(QCommandLineParser &parser) override;

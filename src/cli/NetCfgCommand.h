@@ -12,6 +12,10 @@ class NetCfgCommand : public GenerateCommand
 public:
     QString name() const override { return QStringLiteral("net-cfg"); }
     QString summary() const override;
+    QString brief() const override
+    {
+        return QStringLiteral("Writes NET.CFG: --variant smtp, mail (scrambled) or mms.");
+    }
 
 protected:
     void addOptions(QCommandLineParser &parser) override;

@@ -12,6 +12,10 @@ class ShowCommand : public Command
 public:
     QString name() const override { return QStringLiteral("show"); }
     QString summary() const override;
+    QString brief() const override
+    {
+        return QStringLiteral("Prints any settings file as key=value or JSON, unscrambled.");
+    }
 
 protected:
     void addOptions(QCommandLineParser &parser) override;
