@@ -11,11 +11,13 @@ packages=(
     xvfb xauth                               # a display for machines without one
 )
 
-# Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh.
+# Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh,
+# "package" for the .deb (cpack --preset deb).
 for group in "$@"; do
     case "$group" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and clang's sanitizers
         bench) packages+=(valgrind hyperfine) ;;       # instruction counts, wall time
+        package) packages+=(dpkg-dev file) ;;          # dpkg-shlibdeps finds the package's dependencies
         *) echo "install-deps.sh: unknown group $group" >&2 && exit 2 ;;
     esac
 done
