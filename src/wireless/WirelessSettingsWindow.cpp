@@ -343,14 +343,14 @@ void WirelessSettingsWindow::Combo4_Click()
     MmsIniValues v = values();
     catalogue::PresetFill::apply(*preset, &v);
     Text1->setText(v.apn);
-    Text4->setText(v.url);
-    Text5->setText(v.ip);
-    Text6->setText(v.port);
-    // The account and password boxes stay hidden and are not written to MMS.INI.
+    // The password and account boxes stay hidden and are not written to MMS.INI.
     if (preset->password)
         Text2->setText(*preset->password);
     if (preset->account)
         Text3->setText(*preset->account);
+    Text4->setText(v.url);
+    Text5->setText(v.ip);
+    Text6->setText(v.port);
 }
 
 void WirelessSettingsWindow::Command4_Click()
