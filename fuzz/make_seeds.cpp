@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -215,5 +216,22 @@ int main(int argc, char *argv[])
     save(seed("settingsfile", "gbk.cfg"), '\x0a' + inCodePage(CameraCfg::lines(chinese), "GBK"));
     save(seed("settingsfile", "shift_jis.cfg"),
          '\x0c' + inCodePage(CameraCfg::lines(chinese), "Shift_JIS"));
+
+    // rx20-config show and check: the files above, each under its own name,
+    // once as text and once as JSON. The first byte: name (0 NET.CFG,
+    // 1 MMS.INI, 2 CAMERA.CFG), 0x1c no --kind, 0x20 --json.
+    const std::pair<const char *, char> files[] = {
+        {"mmsini/seed-filled.ini", '\x1d'},        {"smtpnetcfg/seed-filled.cfg", '\x1c'},
+        {"mailnetcfg/seed-scrambled.cfg", '\x3c'}, {"mmsnetcfg/seed-filled.cfg", '\x3c'},
+        {"cameracfg/seed-video.cfg", '\x1e'},
+    };
+    for (const auto &[file, mode] : files) {
+        QFile written(root.filePath(QLatin1String(file)));
+        if (!written.open(QIODevice::ReadOnly))
+            return 1;
+        const QString name = QFileInfo(written).completeBaseName().mid(5) + QLatin1Char('-')
+                             + QFileInfo(written).dir().dirName();
+        save(seed("cli", qPrintable(name)), mode + written.readAll());
+    }
     return 0;
 }
