@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Start-up and memory of the windowed program against a bare Qt window built
+# with the same flags, and the cost of every Generate and Read. Prints ratios.
+# Usage: bench/run.sh [RUNS] (wall-time runs per start-up program, default 30)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-30}
+build=${RX20_BENCH_BUILD:-build-bench}
+out="$build/results"
+
+scripts/install-deps.sh bench
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRX20_BUILD_TESTS=OFF \
+    -DRX20_BENCH=ON >/dev/null
+cmake --build "$build" --target bench_startup bench_bare_window bench_files
+mkdir -p "$out"
+
+# The same display for both; offscreen and a fixed hash seed keep instruction
+# counts repeatable.
+export QT_QPA_PLATFORM=offscreen QT_HASH_SEED=0 LC_ALL=C.UTF-8 LANG=C.UTF-8
+program="$build/bench/bench_startup"
+bare="$build/bench/bench_bare_window"
+
+# Instructions of a whole run, or of one function and all it calls.
+callgrind() { # name command...
+    local name=$1
+    shift
+    valgrind --tool=callgrind --callgrind-out-file="$out/$name.callgrind" "$@" >/dev/null 2>&1
+    callgrind_annotate --inclusive=yes --threshold=100 "$out/$name.callgrind" >"$out/$name.txt"
+}
+total() { awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1; exit }' "$out/$1.txt"; }
+inclusive() { # name function
+    awk -v f="$2" 'index($0, f) { gsub(",", "", $1); print $1; exit }' "$out/$1.txt"
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+percent() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f%%", 100 * a / b }'; }
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+echo "== start-up, instructions (callgrind)"
+callgrind bare "$bare"
+callgrind program "$program"
+callgrind program-again "$program"
+bare_ir=$(total bare)
+program_ir=$(total program)
+
+echo "== start-up, nothing built before it is needed"
+lazy=ok
+for constructor in 'catalogue::Catalogue::Catalogue(' 'WirelessSettingsWindow::WirelessSettingsWindow(' \
+    'SmtpSettingsWindow::SmtpSettingsWindow(' 'MailPhoneSettingsWindow::MailPhoneSettingsWindow(' \
+    'MmsSettingsWindow::MmsSettingsWindow(' 'CameraSettingsWindow::CameraSettingsWindow('; do
+    if grep -qF "$constructor" "$out/program.txt"; then
+        echo "start-up runs $constructor"
+        lazy=FAILED
+    fi
+done
+grep -qF 'MainWindow::MainWindow(' "$out/program.txt" || lazy="FAILED (no main window?)"
+
+echo "== start-up, peak memory (5 runs each)"
+peak() { for _ in 1 2 3 4 5; do "$1" 2>&1 | awk '/^peak-kib/ { print $2 }'; done | median; }
+bare_kib=$(peak "$bare")
+program_kib=$(peak "$program")
+
+echo "== start-up, wall time (hyperfine, $runs runs each)"
+hyperfine -N --warmup 3 --runs "$runs" --export-json "$out/startup.json" "$bare" "$program" \
+    >"$out/hyperfine.txt"
+means=($(grep -o '"mean": *[0-9.e-]*' "$out/startup.json" | grep -o '[0-9.e-]*$'))
+
+echo "== Generate and Read"
+rounds=20
+callgrind files "$build/bench/bench_files" "$rounds"
+"$build/bench/bench_files" 200 >"$out/files-wall.txt"
+
+echo
+echo "start-up, program / bare Qt window"
+again=$(awk -v a="$(total program-again)" -v b="$program_ir" 'BEGIN { printf "%+.2f%%", 100 * (a - b) / b }')
+echo "  instructions  $(ratio "$program_ir" "$bare_ir")  ($program_ir / $bare_ir; a second run of the program: $again)"
+echo "  peak memory   $(ratio "$program_kib" "$bare_kib")"
+echo "  wall time     $(ratio "${means[1]}" "${means[0]}")  (means of $runs runs)"
+echo "  only the main window built, no catalogue read: $lazy"
+echo
+echo "each click, against the bare Qt window's whole start-up"
+printf '  %-7s %-9s %13s %11s\n' window button instructions "wall time"
+bare_us=$(awk -v s="${means[0]}" 'BEGIN { print s * 1e6 }')
+for row in WirelessSettingsWindow:Form5 SmtpSettingsWindow:Form4 MailPhoneSettingsWindow:Form7 \
+    MmsSettingsWindow:Form3 CameraSettingsWindow:Form2; do
+    class=${row%:*} form=${row#*:}
+    for button in Command2:Generate Command1:Read; do
+        command=${button%:*} name=${button#*:}
+        ir=$(inclusive files "$class::${command}_Click()")
+        column=$([ "$name" = Generate ] && echo 2 || echo 3)
+        us=$(awk -v f="$form" -v c="$column" '$1 == f { print $c }' "$out/files-wall.txt")
+        printf '  %-7s %-9s %13s %11s\n' "$form" "$name" \
+            "$(percent "$((ir / rounds))" "$bare_ir")" "$(percent "$us" "$bare_us")"
+    done
+done
+[ "$lazy" = ok ]
