@@ -313,8 +313,12 @@ private slots:
         if (fault == Fault::ReadOnlyFolder || fault == Fault::FullMedium) {
             const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner
                                   | QFileDevice::ReadOther | QFileDevice::ExeOther;
-            if (fault == Fault::ReadOnlyFolder)
+            // A write-protected card: its folder and its files are read-only.
+            if (fault == Fault::ReadOnlyFolder) {
+                QVERIFY(
+                    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadOther));
                 QVERIFY(QFile::setPermissions(card, readOnly));
+            }
             const QStringList shown =
                 generateChild(w, fault, card, w.pathBox.isEmpty() ? card : before);
             QFile::setPermissions(card, readOnly | QFileDevice::WriteOwner);
