@@ -61,7 +61,7 @@ MainWindow::MainWindow(QWidget *parent)
     Twips::place(Label3, 720, 3360, 2000, 480);
 
     Combo2 = new DropDown(QStringLiteral("Combo2"), DropDown::Editable, this);
-    Combo2->setDesign({QStringLiteral("RX12"), QStringLiteral("RX14"), QStringLiteral("RX15")},
+    Combo2->replaceItems({QStringLiteral("RX12"), QStringLiteral("RX14"), QStringLiteral("RX15")},
                       QStringLiteral("RX10"));
     Twips::place(Combo2, 2880, 3300, 2640, 480);
 
@@ -71,7 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     Twips::place(Label2, 720, 4200, 2000, 480);
 
     Combo1 = new DropDown(QStringLiteral("Combo1"), DropDown::Editable, this);
-    Combo1->setDesign({QString::fromUtf8("中文"), QStringLiteral("Cesky"), QStringLiteral("Deutsch"),
+    Combo1->replaceItems({QString::fromUtf8("中文"), QStringLiteral("Cesky"), QStringLiteral("Deutsch"),
                        QStringLiteral("English"), QStringLiteral("Espanol"),
                        QStringLiteral("Italiano"), QStringLiteral("Francais"),
                        QStringLiteral("Lingua"), QStringLiteral("Magyar"),

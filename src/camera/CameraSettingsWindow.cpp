@@ -68,7 +68,7 @@ DropDown *dropDown(QWidget *parent, const QString &name, QString CameraCfgValues
 {
     const CameraOption &option = CameraOptions::of(field);
     auto *box = new DropDown(name, DropDown::Editable, parent);
-    box->setDesign(option.items, option.design);
+    box->replaceItems(option.items, option.design);
     Twips::place(box, left, valueTop, width, valueHeight);
     return box;
 }

@@ -91,11 +91,11 @@ MmsSettingsWindow::MmsSettingsWindow(QWidget *parent)
     Label1 = makeLabel("Label1", QStringLiteral("Country"), Frame2, 240, 780, 960);
     const catalogue::Selection design = Catalogue::designSelection(Copy::Mms);
     Combo3 = new DropDown(QStringLiteral("Combo3"), DropDown::Editable, Frame2);
-    Combo3->setDesign(Catalogue::of(Copy::Mms).offeredCountries(), design.country);
+    Combo3->replaceItems(Catalogue::of(Copy::Mms).offeredCountries(), design.country);
     Twips::place(Combo3, 1200, 780, 2520, 315);
     Label2 = makeLabel("Label2", QStringLiteral("Operators"), Frame2, 3960, 780, 1080);
     Combo4 = new DropDown(QStringLiteral("Combo4"), DropDown::Editable, Frame2);
-    Combo4->setDesign({QStringLiteral("China Mobile"), QStringLiteral("China Unicom")},
+    Combo4->replaceItems({QStringLiteral("China Mobile"), QStringLiteral("China Unicom")},
                       design.operatorName);
     Twips::place(Combo4, 5040, 780, 2280, 315);
 
@@ -103,7 +103,7 @@ MmsSettingsWindow::MmsSettingsWindow(QWidget *parent)
     Text1 = makeTextBox("Text1", Frame2, 1200, 1260, 2520);
     // Only a caption for the APN box.
     Combo5 = new DropDown(QStringLiteral("Combo5"), DropDown::ChoiceOnly, Frame2);
-    Combo5->setDesign({QStringLiteral("APN")}, QStringLiteral("APN"));
+    Combo5->replaceItems({QStringLiteral("APN")}, QStringLiteral("APN"));
     Twips::place(Combo5, 3960, 1260, 1000, 315);
     Text2 = makeTextBox("Text2", Frame2, 5040, 1260, 2280);
     Label4 = makeLabel("Label4", QStringLiteral("IP"), Frame2, 240, 1680, 960);
@@ -205,13 +205,8 @@ void MmsSettingsWindow::Option2_Click()
 
 void MmsSettingsWindow::Combo3_Click()
 {
-    if (const catalogue::CountryEntry *entry = Catalogue::of(Copy::Mms).findCountry(Combo3->text())) {
-        Combo4->clearList();
-        for (const QString &name : entry->operators)
-            Combo4->appendItem(name);
-        if (!entry->preselected.isEmpty())
-            Combo4->setText(entry->preselected);
-    }
+    if (const catalogue::CountryEntry *entry = Catalogue::of(Copy::Mms).findCountry(Combo3->text()))
+        Combo4->replaceItems(entry->operators, entry->preselected);
     Combo4_Click();
 }
 

@@ -111,20 +111,20 @@ MailPhoneSettingsWindow::MailPhoneSettingsWindow(QWidget *parent)
     Frame1 = frame(this, "Frame1", QStringLiteral("SMTP Setting"), leftColumn, 240, 4);
     Label1 = rowLabel(Frame1, "Label1", QStringLiteral("Wireless Mode"), 0);
     Combo2 = rowDropDown(Frame1, "Combo2", DropDown::ChoiceOnly, 0);
-    Combo2->setDesign({QStringLiteral("SMTP")}, QStringLiteral("SMTP"));
+    Combo2->replaceItems({QStringLiteral("SMTP")}, QStringLiteral("SMTP"));
     Combo2->setEnabled(false);
     QPalette selectorText = Combo2->palette(); // a choice-only list draws as a button
     selectorText.setColor(QPalette::ButtonText, QColor(0, 0, 255));
     Combo2->setPalette(selectorText);
     Label2 = rowLabel(Frame1, "Label2", QStringLiteral("Setting Mode"), 1);
     Combo1 = rowDropDown(Frame1, "Combo1", DropDown::Editable, 1);
-    Combo1->setDesign({QStringLiteral("Auto"), QStringLiteral("Manual")}, QStringLiteral("Auto"));
+    Combo1->replaceItems({QStringLiteral("Auto"), QStringLiteral("Manual")}, QStringLiteral("Auto"));
     Label3 = rowLabel(Frame1, "Label3", QStringLiteral("Country"), 2);
     Combo3 = rowDropDown(Frame1, "Combo3", DropDown::Editable, 2);
-    Combo3->setDesign(Catalogue::of(Copy::Mail).offeredCountries(), QString());
+    Combo3->replaceItems(Catalogue::of(Copy::Mail).offeredCountries(), QString());
     Label4 = rowLabel(Frame1, "Label4", QStringLiteral("Operators"), 3);
     Combo4 = rowDropDown(Frame1, "Combo4", DropDown::Editable, 3);
-    Combo4->setDesign({QStringLiteral("China Mobile"), QStringLiteral("China Unicom")}, QString());
+    Combo4->replaceItems({QStringLiteral("China Mobile"), QStringLiteral("China Unicom")}, QString());
 
     Frame2 = frame(this, "Frame2", QStringLiteral("GPRS Setting"), leftColumn, 2640, 3);
     Label5 = rowLabel(Frame2, "Label5", QStringLiteral("APN"), 0);
@@ -164,7 +164,7 @@ MailPhoneSettingsWindow::MailPhoneSettingsWindow(QWidget *parent)
     Text17 = rowBox(Frame3, "Text17", 3);
     Label22 = rowLabel(Frame3, "Label22", QStringLiteral("SSL"), 4);
     Combo5 = rowDropDown(Frame3, "Combo5", DropDown::Editable, 4);
-    Combo5->setDesign({QStringLiteral("YES"), QStringLiteral("NO")}, QStringLiteral("YES"));
+    Combo5->replaceItems({QStringLiteral("YES"), QStringLiteral("NO")}, QStringLiteral("YES"));
 
     Frame5 = frame(this, "Frame5", QStringLiteral("Email Setting"), rightColumn, 3120, 5);
     Label17 = rowLabel(Frame5, "Label17", QStringLiteral("Email 1"), 0);
@@ -246,13 +246,8 @@ void MailPhoneSettingsWindow::Combo1_Click()
 void MailPhoneSettingsWindow::Combo3_Click()
 {
     const Catalogue &catalogue = Catalogue::of(Copy::Mail);
-    if (const catalogue::CountryEntry *entry = catalogue.findCountry(Combo3->text())) {
-        Combo4->clearList();
-        for (const QString &operatorName : entry->operators)
-            Combo4->appendItem(operatorName);
-        if (!entry->preselected.isEmpty())
-            Combo4->setText(entry->preselected);
-    }
+    if (const catalogue::CountryEntry *entry = catalogue.findCountry(Combo3->text()))
+        Combo4->replaceItems(entry->operators, entry->preselected);
     Combo4_Click();
 }
 

@@ -96,19 +96,19 @@ SmtpSettingsWindow::SmtpSettingsWindow(QWidget *parent)
 
     Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("SMTP Type"), Frame2, 0);
     Combo8 = new DropDown(QStringLiteral("Combo8"), DropDown::ChoiceOnly, Frame2);
-    Combo8->setDesign({QStringLiteral("No SSL"), QStringLiteral("SSL")}, QStringLiteral("No SSL"));
+    Combo8->replaceItems({QStringLiteral("No SSL"), QStringLiteral("SSL")}, QStringLiteral("No SSL"));
     Twips::place(Combo8, fieldLeft, rowTop(0), 1815, rowHeight);
 
     // Serves as the caption of the APN box beside it.
     Combo5 = new DropDown(QStringLiteral("Combo5"), DropDown::Editable, Frame2);
-    Combo5->setDesign({QStringLiteral("APN")}, QStringLiteral("APN"));
+    Combo5->replaceItems({QStringLiteral("APN")}, QStringLiteral("APN"));
     Combo5->setEnabled(false);
     Twips::place(Combo5, 120, rowTop(1), 1335, rowHeight);
     Text2 = makeRowBox(QStringLiteral("Text2"), Frame2, 1);
 
     Label6 = makeLabel(QStringLiteral("Label6"), QStringLiteral("Server"), Frame2, 2);
     Combo1 = new DropDown(QStringLiteral("Combo1"), DropDown::Editable, Frame2);
-    Combo1->setDesign(SmtpNetCfg::presetServers(), SmtpNetCfg::presetServers().constFirst());
+    Combo1->replaceItems(SmtpNetCfg::presetServers(), SmtpNetCfg::presetServers().constFirst());
     Twips::place(Combo1, fieldLeft, rowTop(2), fieldWidth, rowHeight);
     connect(Combo1, &DropDown::activated, this, &SmtpSettingsWindow::Combo1_Click);
 

@@ -23,7 +23,7 @@ DropDown::DropDown(const QString &name, Kind kind, QWidget *parent)
     }
 }
 
-void DropDown::setDesign(const QStringList &items, const QString &text)
+void DropDown::replaceItems(const QStringList &items, const QString &text)
 {
     clearList();
     for (const QString &item : items)

@@ -19,8 +19,9 @@ public:
 
     DropDown(const QString &name, Kind kind, QWidget *parent = nullptr);
 
-    // Design-time contents: list items in order, then the text.
-    void setDesign(const QStringList &items, const QString &text);
+    // Replaces the list with these items, in order, then sets the text
+    // (design-time contents, or a country's operators and preselection).
+    void replaceItems(const QStringList &items, const QString &text);
 
     QString text() const { return currentText(); }
     void setText(const QString &text);

@@ -102,7 +102,7 @@ DropDown *dropDown(const char *name, QGroupBox *parent, int row, const QStringLi
                    const QString &text)
 {
     auto *box = new DropDown(QLatin1String(name), DropDown::Editable, parent);
-    box->setDesign(items, text);
+    box->replaceItems(items, text);
     placeInRow(box, parent, row);
     return box;
 }
@@ -322,13 +322,8 @@ void WirelessSettingsWindow::Combo2_Click()
 void WirelessSettingsWindow::Combo3_Click()
 {
     const Catalogue &catalogue = Catalogue::of(Copy::Wireless);
-    if (const catalogue::CountryEntry *entry = catalogue.findCountry(Combo3->text())) {
-        Combo4->clearList();
-        for (const QString &name : entry->operators)
-            Combo4->appendItem(name);
-        if (!entry->preselected.isEmpty())
-            Combo4->setText(entry->preselected);
-    }
+    if (const catalogue::CountryEntry *entry = catalogue.findCountry(Combo3->text()))
+        Combo4->replaceItems(entry->operators, entry->preselected);
     // Setting the operator's text is no pick; this call applies its preset.
     Combo4_Click();
 }

@@ -14,7 +14,7 @@ private slots:
     void designTextNeedNotBeAnItem()
     {
         DropDown box("Combo8", DropDown::Editable);
-        box.setDesign({"Low", "Normal", "High"}, "Auto");
+        box.replaceItems({"Low", "Normal", "High"}, "Auto");
         QCOMPARE(box.text(), QStringLiteral("Auto"));
         QCOMPARE(box.count(), 3);
     }
@@ -22,7 +22,7 @@ private slots:
     void appendingKeepsTheText()
     {
         DropDown box("Combo4", DropDown::Editable);
-        box.setDesign({"China Mobile", "China Unicom"}, "");
+        box.replaceItems({"China Mobile", "China Unicom"}, "");
         QCOMPARE(box.text(), QString());
         box.clearList();
         box.appendItem("O2(Prepaid)");
@@ -34,7 +34,7 @@ private slots:
     void clearListEmptiesTheText()
     {
         DropDown box("Combo4", DropDown::Editable);
-        box.setDesign({"a", "b"}, "b");
+        box.replaceItems({"a", "b"}, "b");
         box.clearList();
         QCOMPARE(box.count(), 0);
         QCOMPARE(box.text(), QString());
@@ -43,7 +43,7 @@ private slots:
     void typingAndSettingNeverPick()
     {
         DropDown box("Combo3", DropDown::Editable);
-        box.setDesign({"Canada", "China", "United Kingdom"}, "");
+        box.replaceItems({"Canada", "China", "United Kingdom"}, "");
         box.show();
         QSignalSpy picks(&box, &QComboBox::activated);
         box.lineEdit()->setFocus();
@@ -62,7 +62,7 @@ private slots:
     void arrowKeyPicksTheNextItem()
     {
         DropDown box("Combo3", DropDown::Editable);
-        box.setDesign({"Canada", "China"}, "");
+        box.replaceItems({"Canada", "China"}, "");
         box.show();
         QSignalSpy picks(&box, &QComboBox::activated);
         box.setCurrentIndex(0);
@@ -74,7 +74,7 @@ private slots:
     void choiceOnlySelectsExactItem()
     {
         DropDown box("Combo8", DropDown::ChoiceOnly);
-        box.setDesign({"No SSL", "SSL"}, "SSL");
+        box.replaceItems({"No SSL", "SSL"}, "SSL");
         QCOMPARE(box.text(), QStringLiteral("SSL"));
         QVERIFY(!box.isEditable());
     }
