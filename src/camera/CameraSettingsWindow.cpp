@@ -5,6 +5,7 @@
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
+#include "ui/TextBox.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
 
 namespace rx20 {
 
@@ -76,9 +76,7 @@ DropDown *dropDown(QWidget *parent, const QString &name, QString CameraCfgValues
 QLineEdit *textBox(QWidget *parent, const QString &name, QString CameraCfgValues::*field,
                    int left = valueLeft, int top = valueTop, int width = valueWidth)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setMaxLength(std::numeric_limits<int>::max());
+    auto *box = new ui::TextBox(name, parent);
     box->setText(CameraOptions::of(field).design);
     Twips::place(box, left, top, width, valueHeight);
     return box;

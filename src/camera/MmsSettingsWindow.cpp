@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
 #include "ui/SettingsFile.h"
+#include "ui/TextBox.h"
 #include "ui/Twips.h"
 
 #include <QFileInfo>
@@ -20,7 +21,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <limits>
 
 namespace rx20 {
 
@@ -44,9 +44,7 @@ QLabel *makeLabel(const char *name, const QString &caption, QWidget *parent, int
 
 QLineEdit *makeTextBox(const char *name, QWidget *parent, int left, int top, int width)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
+    auto *box = new ui::TextBox(QLatin1String(name), parent);
     Twips::place(box, left, top, width, 315);
     return box;
 }

@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
 #include "ui/TargetPath.h"
+#include "ui/TextBox.h"
 #include "ui/Twips.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
 
 namespace rx20 {
 
@@ -65,9 +65,7 @@ QLabel *rowLabel(QGroupBox *frame, const char *name, const QString &caption, int
 
 QLineEdit *rowBox(QGroupBox *frame, const char *name, int row)
 {
-    auto *box = new QLineEdit(frame);
-    box->setObjectName(QLatin1String(name));
-    box->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
+    auto *box = new ui::TextBox(QLatin1String(name), frame);
     Twips::place(box, controlLeft, firstRowTop + row * rowPitch, controlWidth, controlHeight);
     return box;
 }
@@ -181,9 +179,7 @@ MailPhoneSettingsWindow::MailPhoneSettingsWindow(QWidget *parent)
     Label23 = new QLabel(QStringLiteral("Path"), this);
     Label23->setObjectName(QStringLiteral("Label23"));
     Twips::place(Label23, leftColumn + labelLeft, 5670, 600, labelHeight);
-    Text18 = new QLineEdit(this);
-    Text18->setObjectName(QStringLiteral("Text18"));
-    Text18->setMaxLength(std::numeric_limits<int>::max());
+    Text18 = new ui::TextBox(QStringLiteral("Text18"), this);
     Twips::place(Text18, leftColumn + 780, 5640, 3360, controlHeight);
     Command4 = button(this, "Command4", QStringLiteral("..."), leftColumn + 4200, 5587, 420);
 

@@ -7,6 +7,7 @@
 #include "ui/MessageBox.h"
 #include "ui/SettingsFile.h"
 #include "ui/TargetPath.h"
+#include "ui/TextBox.h"
 #include "ui/Twips.h"
 
 #include <QFileInfo>
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
 
 namespace rx20 {
 
@@ -50,9 +50,7 @@ QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent, 
 
 QLineEdit *makeBox(const QString &name, QWidget *parent, int left, int top, int width)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
+    auto *box = new ui::TextBox(name, parent);
     Twips::place(box, left, top, width, rowHeight);
     return box;
 }

@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
 #include "ui/TargetPath.h"
+#include "ui/TextBox.h"
 #include "ui/Twips.h"
 
 #include <QDir>
@@ -17,7 +18,6 @@
 #include <QPushButton>
 
 #include <cmath>
-#include <limits>
 
 namespace rx20 {
 
@@ -91,9 +91,7 @@ void placeInRow(QWidget *control, QGroupBox *parent, int row)
 
 QLineEdit *textBox(const char *name, QGroupBox *parent, int row)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
+    auto *box = new ui::TextBox(QLatin1String(name), parent);
     placeInRow(box, parent, row);
     return box;
 }
@@ -234,9 +232,7 @@ WirelessSettingsWindow::WirelessSettingsWindow(QWidget *parent)
 
     // The target path and the buttons, on the window itself.
     Label11 = label("Label11", QStringLiteral("Path"), this, rightColumn, 6420, 840);
-    Text17 = new QLineEdit(this);
-    Text17->setObjectName(QStringLiteral("Text17"));
-    Text17->setMaxLength(std::numeric_limits<int>::max());
+    Text17 = new ui::TextBox(QStringLiteral("Text17"), this);
     Twips::place(Text17, rightColumn + 900, 6420, rightWidth - 900 - 600, rowHeight);
     Command4 = button("Command4", QStringLiteral("..."), this, rightColumn + rightWidth - 540, 6420,
                       540, rowHeight);
