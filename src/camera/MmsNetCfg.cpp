@@ -1,32 +1,8 @@
 #include "camera/MmsNetCfg.h"
 
+#include "wireless/MmsIni.h"
+
 namespace rx20 {
-
-namespace {
-
-const QString &phoneKey(int i)
-{
-    static const std::array<QString, 5> keys = {
-        QStringLiteral("Phone1="), QStringLiteral("Phone2="), QStringLiteral("Phone3="),
-        QStringLiteral("Phone4="), QStringLiteral("Phone5=")};
-    return keys.at(std::size_t(i));
-}
-
-const QString &emailKey(int i)
-{
-    static const std::array<QString, 5> keys = {
-        QStringLiteral("Email1="), QStringLiteral("Email2="), QStringLiteral("Email3="),
-        QStringLiteral("Email4="), QStringLiteral("Email5=")};
-    return keys.at(std::size_t(i));
-}
-
-const QString section = QStringLiteral("[MMS]");
-const QString urlKey = QStringLiteral("URL=");
-const QString apnKey = QStringLiteral("APN=");
-const QString ipKey = QStringLiteral("IP=");
-const QString portKey = QStringLiteral("Port=");
-
-} // namespace
 
 bool MmsNetCfgValues::operator==(const MmsNetCfgValues &other) const
 {
@@ -36,15 +12,15 @@ bool MmsNetCfgValues::operator==(const MmsNetCfgValues &other) const
 
 QStringList MmsNetCfg::lines(const MmsNetCfgValues &v)
 {
-    QStringList out;
-    out.reserve(lineCount);
-    out << section << urlKey + v.url << apnKey + v.apn << ipKey + v.ip << portKey + v.port;
-    for (int i = 0; i < 5; ++i)
-        out << phoneKey(i) + v.phones.at(std::size_t(i));
-    for (int i = 0; i < 5; ++i)
-        out << emailKey(i) + v.emails.at(std::size_t(i));
-    Q_ASSERT(out.size() == lineCount);
-    return out;
+    // The file is the first fifteen lines of MMS.INI.
+    MmsIniValues ini;
+    ini.url = v.url;
+    ini.apn = v.apn;
+    ini.ip = v.ip;
+    ini.port = v.port;
+    ini.phones = v.phones;
+    ini.emails = v.emails;
+    return MmsIni::lines(ini).mid(0, lineCount);
 }
 
 bool MmsNetCfg::isMmsHeader(const QString &firstLine)
@@ -57,20 +33,23 @@ MmsNetCfgRead MmsNetCfg::parse(const QStringList &lines, const QString &path)
     if (lines.size() < lineCount)
         return {SettingsFile::tooShort(path, lineCount, int(lines.size())), {}};
 
-    // Line n (1-based) is lines.at(n - 1); its key is cut off by length only.
-    const auto value = [&lines](int lineNumber, const QString &key) {
-        return SettingsFile::valueAfterKey(lines.at(lineNumber - 1), int(key.size()));
+    // Each line's key is what an empty file holds on that line; it is cut
+    // off by length only.
+    static const QStringList keys = MmsNetCfg::lines({});
+    const auto value = [&lines](int lineNumber) {
+        const int index = lineNumber - 1;
+        return SettingsFile::valueAfterKey(lines.at(index), int(keys.at(index).size()));
     };
 
     MmsNetCfgValues v;
-    v.url = value(2, urlKey);
-    v.apn = value(3, apnKey);
-    v.ip = value(4, ipKey);
-    v.port = value(5, portKey);
+    v.url = value(2);
+    v.apn = value(3);
+    v.ip = value(4);
+    v.port = value(5);
     for (int i = 0; i < 5; ++i)
-        v.phones.at(std::size_t(i)) = value(6 + i, phoneKey(i));
+        v.phones.at(std::size_t(i)) = value(6 + i);
     for (int i = 0; i < 5; ++i)
-        v.emails.at(std::size_t(i)) = value(11 + i, emailKey(i));
+        v.emails.at(std::size_t(i)) = value(11 + i);
     return {FileStatus::success(), v};
 }
 
