@@ -1,6 +1,7 @@
 #include "catalogue/Catalogue.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 namespace rx20::catalogue {
 
@@ -39,6 +40,19 @@ QList<QStringList> readTable(const QString &resource)
     return rows;
 }
 
+// "<column> "<value>" <file> key="value" ... -> <column>[=attribute]", joined by "; ".
+QList<NewerValue> newerValues(const QString &text)
+{
+    static const QRegularExpression entry(QStringLiteral(R"re(^(\w+) "([^"]*)" (\S.* -> \S+)$)re"));
+    QList<NewerValue> values;
+    for (const QString &part : text.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch m = entry.match(part);
+        Q_ASSERT(m.hasMatch());
+        values.append({m.captured(1), m.captured(2), m.captured(3)});
+    }
+    return values;
+}
+
 std::optional<QString> carried(const QString &carries, const char *group, const QString &value)
 {
     if (carries.split(QLatin1Char('+')).contains(QLatin1String(group)))
@@ -54,7 +68,8 @@ Catalogue::Catalogue(Copy copy)
     const QString name = copyName(copy);
 
     // country, offered, preselected, operators ("|" between names)
-    for (const QStringList &row : readTable(QStringLiteral(":/catalogue/%1-countries.tsv").arg(name))) {
+    for (const QStringList &row :
+         readTable(QStringLiteral(":/catalogue/%1-countries.tsv").arg(name))) {
         Q_ASSERT(row.size() == 4);
         CountryEntry entry;
         entry.name = row.at(0);
@@ -65,9 +80,10 @@ Catalogue::Catalogue(Copy copy)
     }
 
     // country, operator ("*" country-wide), carries, apn, account, password,
-    // url, ip, port, smtp server, smtp port, ssl, status, source
-    for (const QStringList &row : readTable(QStringLiteral(":/catalogue/%1-presets.tsv").arg(name))) {
-        Q_ASSERT(row.size() == 14);
+    // url, ip, port, smtp server, smtp port, ssl, status, source, newer
+    for (const QStringList &row :
+         readTable(QStringLiteral(":/catalogue/%1-presets.tsv").arg(name))) {
+        Q_ASSERT(row.size() == 15);
         Preset preset;
         preset.country = row.at(0);
         preset.operatorName = row.at(1) == QLatin1String("*") ? QString() : row.at(1);
@@ -83,6 +99,7 @@ Catalogue::Catalogue(Copy copy)
         preset.ssl = carried(carries, "smtp", row.at(11));
         preset.status = row.at(12);
         preset.source = row.at(13);
+        preset.newer = newerValues(row.at(14));
         m_presets.append(preset);
     }
 }

@@ -24,6 +24,19 @@ struct CountryEntry
     bool offered = false;  // listed in the window's country selector
 };
 
+// A value that later public data writes otherwise for the same network (a new
+// server after a merger or a rebrand): the preset keeps its era's value, and an
+// installer can choose this one.
+struct NewerValue
+{
+    QString column; // "apn", "account", "password", "url" or "ip"
+    QString value;
+    QString source; // the entry that writes it: "<file> key="value" ... -> column[=attribute]"
+
+    // The source without its "-> column" part: the file and the entry's keys.
+    QString entry() const { return source.section(QStringLiteral(" -> "), 0, 0); }
+};
+
 // The values one operator (or a whole country) puts into a window's fields.
 // A column the preset does not carry is empty (std::nullopt) and leaves its
 // field as it was; a carried column may hold an empty text.
@@ -42,6 +55,7 @@ struct Preset
     std::optional<QString> ssl;
     QString status; // "sourced", "partly sourced" or "unsourced"
     QString source; // the public file and entry each sourced value came from
+    QList<NewerValue> newer;
 
     bool isCountryWide() const { return operatorName.isEmpty(); }
 };

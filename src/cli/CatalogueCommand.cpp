@@ -52,7 +52,8 @@ QString CatalogueCommand::summary() const
         "Lists a window's operator catalogue in the order its selectors offer it. Without "
         "--country: the countries of the country list. With --country: the operators and the "
         "one the country preselects. With --operator too: the values that operator's preset "
-        "fills in (only the columns it carries).");
+        "fills in (only the columns it carries), their sources, and newer.COLUMN for a value "
+        "that later public data writes otherwise (a new server after a merger or a rebrand).");
 }
 
 void CatalogueCommand::addOptions(QCommandLineParser &parser)
@@ -158,13 +159,21 @@ void CatalogueCommand::printPreset(const Preset *preset, bool json, Console &con
             console.value(column, *value);
         values.insert(column, *value);
     }
+    QJsonObject newer;
+    for (const catalogue::NewerValue &value : preset->newer)
+        newer.insert(value.column, QJsonObject{{QStringLiteral("value"), value.value},
+                                               {QStringLiteral("source"), value.entry()}});
     if (!json) {
         console.value(QStringLiteral("status"), preset->status);
         console.value(QStringLiteral("source"), preset->source);
+        for (const catalogue::NewerValue &value : preset->newer)
+            console.value(QStringLiteral("newer.") + value.column,
+                          QStringLiteral("%1 (%2)").arg(value.value, value.entry()));
     }
     object->insert(QStringLiteral("values"), values);
     object->insert(QStringLiteral("status"), preset->status);
     object->insert(QStringLiteral("source"), preset->source);
+    object->insert(QStringLiteral("newer"), newer);
 }
 
 } // namespace rx20::cli

@@ -2,6 +2,7 @@
 
 #include "cli/FileOptions.h"
 #include "inspect/Lint.h"
+#include "inspect/PresetNotes.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -14,9 +15,12 @@ QString CheckCommand::summary() const
     return QStringLiteral(
         "Checks FILE (MMS.INI, any NET.CFG, CAMERA.CFG): line count, section and keys in "
         "order, CR LF line ends, empty required values (Phone1, Email1), ports that are no "
-        "number, IP and e-mail addresses that cannot be right, SSL flags, and MMS.INI's "
-        "repeated values. Prints one finding a line as FILE:LINE: RULE: message.\n"
-        "Exit status: 0 nothing found, 1 findings, 2 FILE cannot be read or recognised.");
+        "number, MMS server URLs, IP and e-mail addresses that cannot be right, SSL flags, and "
+        "MMS.INI's repeated values. Prints one finding a line as FILE:LINE: RULE: message. "
+        "Where the file holds a catalogue preset's values and newer public data writes one "
+        "otherwise, a line FILE:LINE: note: message names the newer value.\n"
+        "Exit status: 0 nothing found (notes alone included), 1 findings, 2 FILE cannot be "
+        "read or recognised.");
 }
 
 void CheckCommand::addOptions(QCommandLineParser &parser)
@@ -38,23 +42,34 @@ int CheckCommand::execute(const QCommandLineParser &parser, Console &console)
         return Exit::Usage;
     }
     const QList<inspect::Finding> findings = inspect::Lint::check(read.document);
+    const QList<inspect::Finding> notes = inspect::PresetNotes::of(read.document);
     const QString file = QDir::toNativeSeparators(read.document.path());
 
     if (parser.isSet(QStringLiteral("json"))) {
-        QJsonArray list;
-        for (const inspect::Finding &finding : findings)
-            list.append(QJsonObject{{QStringLiteral("line"), finding.line},
-                                    {QStringLiteral("rule"), finding.rule},
-                                    {QStringLiteral("message"), finding.message}});
+        const auto list = [](const QList<inspect::Finding> &items) {
+            QJsonArray out;
+            for (const inspect::Finding &item : items)
+                out.append(QJsonObject{{QStringLiteral("line"), item.line},
+                                       {QStringLiteral("rule"), item.rule},
+                                       {QStringLiteral("message"), item.message}});
+            return out;
+        };
         console.json({{QStringLiteral("file"), file},
                       {QStringLiteral("kind"), read.document.layout().name()},
-                      {QStringLiteral("findings"), list}});
+                      {QStringLiteral("findings"), list(findings)},
+                      {QStringLiteral("notes"), list(notes)}});
     } else {
-        for (const inspect::Finding &finding : findings) {
-            const QString where =
-                finding.line > 0 ? QStringLiteral("%1:%2").arg(file).arg(finding.line) : file;
-            console.line(QStringLiteral("%1: %2: %3").arg(where, finding.rule, finding.message));
-        }
+        const auto print = [&](const QList<inspect::Finding> &items, bool asNotes) {
+            for (const inspect::Finding &item : items) {
+                const QString where =
+                    item.line > 0 ? QStringLiteral("%1:%2").arg(file).arg(item.line) : file;
+                console.line(
+                    QStringLiteral("%1: %2: %3")
+                        .arg(where, asNotes ? QStringLiteral("note") : item.rule, item.message));
+            }
+        };
+        print(findings, false);
+        print(notes, true);
         if (findings.isEmpty())
             console.line(QStringLiteral("%1: ok (%2)").arg(file, read.document.layout().name()));
     }

@@ -116,6 +116,11 @@ void checkValues(const Document &document, QList<Finding> *findings)
             findings->append({s.line, QStringLiteral("port"),
                               QStringLiteral("%1 %2 is not a port number (1-65535)")
                                   .arg(s.key, quoted(s.value))});
+        else if (s.key == QLatin1String("URL") && !Lint::isServerUrl(s.value))
+            findings->append({s.line, QStringLiteral("url"),
+                              QStringLiteral("URL %1 is not an http:// or https:// address with "
+                                             "a host")
+                                  .arg(quoted(s.value))});
         else if (s.key == QLatin1String("IP") && !Lint::isHost(s.value))
             findings->append({s.line, QStringLiteral("ip"),
                               QStringLiteral("IP %1 is neither an IPv4 address nor a host name")
@@ -186,6 +191,15 @@ bool Lint::isHost(const QString &text)
     static const QRegularExpression name(QStringLiteral(
         "^[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)*$"));
     return name.match(text).hasMatch();
+}
+
+bool Lint::isServerUrl(const QString &text)
+{
+    // Scheme, host, an optional port number, then anything up to the end but a blank.
+    static const QRegularExpression url(
+        QStringLiteral("^https?://([^/?#:\\s]+)(:[0-9]{1,5})?([/?#]\\S*)?$"));
+    const QRegularExpressionMatch m = url.match(text);
+    return m.hasMatch() && isHost(m.captured(1));
 }
 
 bool Lint::isEmailAddress(const QString &text)

@@ -17,8 +17,9 @@ struct Finding
 // What a careful installer looks for before a card goes into a camera: the
 // layout (line count, section, keys in order, CR LF line ends), the values a
 // window insists on, and values that cannot be right (a port that is no
-// number, an IP or e-mail address of the wrong shape, a SSL flag that is
-// neither 0 nor 1, two copies of one value that differ).
+// number, an MMS server URL without scheme or host, an IP or e-mail address
+// of the wrong shape, a SSL flag that is neither 0 nor 1, two copies of one
+// value that differ).
 class Lint
 {
 public:
@@ -28,6 +29,9 @@ public:
     // A dotted IPv4 address or a host name (the catalogue names some proxies by name).
     static bool isHost(const QString &text);
     static bool isEmailAddress(const QString &text);
+    // What the camera can fetch from: http:// or https://, a host, then an
+    // optional port number and path ("http:/host" and "htp://host" are not).
+    static bool isServerUrl(const QString &text);
 };
 
 } // namespace rx20::inspect

@@ -1,4 +1,5 @@
 #include "catalogue/Catalogue.h"
+#include "inspect/Lint.h"
 
 #include <QDir>
 #include <QFile>
@@ -534,6 +535,11 @@ private slots:
         const QDir reference(QStringLiteral(RX20_REFERENCE_DIR));
         static QHash<QString, QList<ReferenceEntry>> files;
         const QMap<QString, QString> fixed = fixedApns(copy);
+        const auto entryOf = [&](const SourceSegment &segment) {
+            if (!files.contains(segment.file))
+                files.insert(segment.file, readReference(reference.filePath(segment.file)));
+            return findEntry(files[segment.file], segment);
+        };
         int compared = 0, fully = 0, full = 0, offeredFull = 0;
         for (const Preset &preset : Catalogue::of(copy).presets()) {
             const QString key = keyOf(preset);
@@ -543,10 +549,8 @@ private slots:
             for (const SourceSegment &segment : segments) {
                 const ReferenceEntry *entry = nullptr;
                 if (reference.exists()) {
-                    if (!files.contains(segment.file))
-                        files.insert(segment.file, readReference(reference.filePath(segment.file)));
+                    entry = entryOf(segment);
                     QVERIFY2(!files.value(segment.file).isEmpty(), qPrintable(segment.file));
-                    entry = findEntry(files[segment.file], segment);
                     QVERIFY2(entry, qPrintable(key + ": no entry in " + segment.file));
                 }
                 for (const auto &[field, attribute] : segment.fields) {
@@ -561,6 +565,26 @@ private slots:
                     ++compared;
                 }
             }
+            // A newer value differs from the preset's and is the one its entry writes.
+            for (const rx20::catalogue::NewerValue &newer : preset.newer) {
+                const QString where = key + " newer " + newer.column + ": " + newer.source;
+                QList<SourceSegment> later;
+                QVERIFY2(parseSource(newer.source, &later) && later.size() == 1
+                             && later.first().fields.size() == 1
+                             && later.first().fields.first().first == newer.column,
+                         qPrintable(where));
+                QVERIFY2(column(preset, newer.column) != newer.value, qPrintable(where));
+                if (!reference.exists())
+                    continue;
+                const ReferenceEntry *entry = entryOf(later.first());
+                QVERIFY2(entry, qPrintable(where));
+                QVERIFY2(entry->value(later.first().fields.first().second, "(none)") == newer.value,
+                         qPrintable(where + " \"" + newer.value + "\""));
+            }
+            // What the camera cannot fetch from never reaches a card.
+            if (preset.url && !preset.url->isEmpty())
+                QVERIFY2(rx20::inspect::Lint::isServerUrl(*preset.url),
+                         qPrintable(key + ": " + *preset.url));
             bool missing = false;
             for (const QString &name : kColumns) {
                 const std::optional<QString> value = column(preset, name);

@@ -49,6 +49,59 @@ private slots:
         QCOMPARE(check.status, 0);
     }
 
+    // Values a camera cannot use are findings; a preset whose newer public data differs is
+    // only a note.
+    void flagsWhatACameraCannotUse_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("printed");
+        const auto url = [](const char *name, const char *value) {
+            QTest::newRow(name) << QStringList{"--url", value} << 1
+                                << QStringLiteral("MMS.INI:2: url: URL \"%1\" is not an http:// or "
+                                                  "https:// address with a host\n")
+                                       .arg(value);
+        };
+        url("one slash", "http:/mms.heyah.pl/servlets/mms");
+        url("misspelled scheme", "htp://mms.example.com");
+        url("no scheme", "mms.example.com/servlets/mms");
+        url("blank before", " http://mmsc.sunrise.ch");
+        url("no host", "http://");
+        url("host with a blank", "http://mms example.com/");
+        url("word for a port", "http://mms.example.com:mms/");
+        QTest::newRow("proxy address") << QStringList{"--ip", "10.0.0.256"} << 1
+                                       << "MMS.INI:4: ip: IP \"10.0.0.256\" is neither an IPv4 "
+                                          "address nor a host name\n";
+        QTest::newRow("proxy port") << QStringList{"--port", "80 80"} << 1
+                                    << "MMS.INI:5: port: Port \"80 80\" is not a port number "
+                                       "(1-65535)\n";
+        for (const char *fine : {"https://mms.example.com:8002/mms?x=1", "http://10.0.0.1",
+                                 "http://172.024.97.152:10021/mmsc"})
+            QTest::newRow(fine) << QStringList{"--url", fine} << 0 << "MMS.INI: ok (mms-ini)\n";
+        QTest::newRow("newer public data")
+            << QStringList{"--country", "Canada", "--operator", "Roger"} << 0
+            << "MMS.INI:3: note: APN \"rogers-core-appl1.apn\" is the catalogue's value for "
+               "Canada / Roger; newer public data writes \"ltemobile.apn\" (apns-conf-2024-10.xml "
+               "carrier=\"Rogers Internet\" mcc=\"302\" mnc=\"720\")\n"
+               "MMS.INI:4: note: IP \"10.128.1.69\" is the catalogue's value for Canada / Roger; "
+               "newer public data writes \"mmsproxy.rogers.com\" (apns-conf-2024-10.xml "
+               "carrier=\"Rogers Internet\" mcc=\"302\" mnc=\"720\")\n"
+               "MMS.INI: ok (mms-ini)\n";
+    }
+
+    void flagsWhatACameraCannotUse()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(int, status);
+        QFETCH(QString, printed);
+        WorkingFolder working;
+        const QStringList sendTo{"--phone", "1", "--email", "me@example.com"};
+        QCOMPARE(CommandRun::of(MmsIniCommand(), sendTo + values).status, 0);
+        const CommandRun check = CommandRun::of(CheckCommand(), {"MMS.INI"});
+        QCOMPARE(check.out, printed);
+        QCOMPARE(check.status, status);
+    }
+
     void flagsABrokenFile()
     {
         WorkingFolder working;

@@ -309,7 +309,7 @@ private slots:
             QTest::newRow(name) << names << listed << shown << values;
         };
         row("Canada shows Roger", {"Canada"}, 5, "Roger",
-            "rogers-core-appl1.apn|beeline|beeline|http://mms.grps.rogers.com|10.128.1.69|80");
+            "rogers-core-appl1.apn|beeline|beeline|http://mms.gprs.rogers.com|10.128.1.69|80");
         row("Slovakia shows T-Mobile", {"Slovakia"}, 3, "T-Mobile",
             "mms|beeline|beeline|http://mms|192.168.1.1|8080");
         row("Slovakia, Orange", {"Slovakia", "Orange"}, 3, "Orange",
