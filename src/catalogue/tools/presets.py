@@ -285,11 +285,24 @@ def well_formed_url(value):
     return re.match(r'^https?://[A-Za-z0-9]', value) is not None
 
 
-def same_address(a, b):
-    """Two dotted addresses that differ only in leading zeros."""
-    pa, pb = a.split('.'), b.split('.')
-    return a != b and len(pa) == len(pb) == 4 and all(x.isdigit() and y.isdigit() and
-                                                       int(x) == int(y) for x, y in zip(pa, pb))
+def normal_form(field, value):
+    """What a value means, written one way: no leading zeros in a dotted address, names in
+    lower case (APNs and host names ignore case), no "/" alone after a URL's host."""
+    def address(text):
+        parts = text.split('.')
+        if len(parts) == 4 and all(p.isdigit() for p in parts):
+            return '.'.join(str(int(p)) for p in parts)
+        return text
+    if field == 'ip':
+        return address(value)
+    if field == 'apn':
+        return value.lower()
+    if field == 'url':
+        m = re.match(r'^(\w+://)([^/:]+)(.*)$', value)
+        if m:
+            rest = '' if m.group(3) == '/' else re.sub(r'^(:\d+)/$', r'\1', m.group(3))
+            return m.group(1).lower() + address(m.group(2)).lower() + rest
+    return value
 
 
 def classify(field, old, new):
@@ -302,13 +315,8 @@ def classify(field, old, new):
                  name (one letter changed, added, dropped or two swapped) that is neither the
                  top-level domain nor shorter than four letters, digits unchanged;
     'change'   - anything else: another server, APN or account."""
-    if same_address(old, new):
+    if normal_form(field, old) == normal_form(field, new):
         return 'notation'
-    if field in ('apn', 'url') and old.lower() == new.lower():
-        return 'notation'
-    if field == 'url' and re.sub(r'^(\w+://[^/]+)/$', r'\1', old) == \
-            re.sub(r'^(\w+://[^/]+)/$', r'\1', new):
-        return 'notation'  # "http://host/" and "http://host" name one resource
     if old.strip() == new and old != new:
         return 'mistake'  # a blank before or after the value
     if field == 'url' and not well_formed_url(old) and well_formed_url(new):
