@@ -346,7 +346,8 @@ def review(copy, rows, ref, out):
             if e is None or file not in PUBLISHED:
                 continue
             later = PUBLISHED[PUBLISHED.index(file) + 1:]
-            words = name_words(e)
+            # The operator's names: the source entry's carrier and the catalogue's own.
+            words = name_words(e) | name_words({'carrier': r['operator']})
             for field, attr in fields:
                 old = r[field]
                 by_file, repairs = {}, []
@@ -358,11 +359,13 @@ def review(copy, rows, ref, out):
                                        if classify(field, old, v) == 'mistake'),
                                       key=lambda x: not name_words(x[1]) & words)
                     # Otherwise the newest list decides: the operator's own entries where it
-                    # still names it, every entry of the network where it does not (a rebrand
-                    # or a merger).
+                    # still names it, the network's where it does not (a rebrand or a merger).
                     own = [(le, v) for le, v in found if name_words(le) & words]
-                    for le, value in own or found:
-                        by_file.setdefault(lf, {}).setdefault(value, (lf, le))
+                    # Without them, no virtual operator that merely shares the network.
+                    hosts = [(le, v) for le, v in found
+                             if 'mvno_type' not in le or 'mvno_type' in e]
+                    for le, value in own or hosts:
+                        by_file.setdefault(lf, {}).setdefault(value, []).append((lf, le))
                 if not by_file:
                     continue
                 if repairs:
@@ -372,7 +375,9 @@ def review(copy, rows, ref, out):
                 newest = by_file[max(by_file, key=PUBLISHED.index)]
                 if old in newest:
                     continue
-                value, (lf, le) = next(iter(newest.items()))
+                # The value most of those entries write; the first of them on a tie.
+                value, entries = max(newest.items(), key=lambda item: len(item[1]))
+                lf, le = entries[0]
                 out.append((classify(field, old, value), copy, r, field, attr, old, value, lf, le,
                             file, e))
 
