@@ -1,13 +1,12 @@
 #include "camera/MmsSettingsWindow.h"
 
-#include "app/FolderPicker.h"
 #include "camera/MmsNetCfg.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/PresetFill.h"
+#include "files/SettingsFile.h"
 #include "ui/DropDown.h"
+#include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
-#include "ui/SettingsFile.h"
 #include "ui/TextBox.h"
 #include "ui/Twips.h"
 
@@ -94,7 +93,7 @@ MmsSettingsWindow::MmsSettingsWindow(QWidget *parent)
     Label2 = makeLabel("Label2", QStringLiteral("Operators"), Frame2, 3960, 780, 1080);
     Combo4 = new DropDown(QStringLiteral("Combo4"), DropDown::Editable, Frame2);
     Combo4->replaceItems({QStringLiteral("China Mobile"), QStringLiteral("China Unicom")},
-                      design.operatorName);
+                         design.operatorName);
     Twips::place(Combo4, 5040, 780, 2280, 315);
 
     Label3 = makeLabel("Label3", QStringLiteral("URL"), Frame2, 240, 1260, 960);
@@ -174,11 +173,10 @@ void MmsSettingsWindow::setAutoLayout(bool autoSetting)
     for (QWidget *control : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
                              static_cast<QWidget *>(Combo3), static_cast<QWidget *>(Combo4)})
         control->setVisible(autoSetting);
-    for (QWidget *control :
-         {static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
-          static_cast<QWidget *>(Label5), static_cast<QWidget *>(Combo5),
-          static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2),
-          static_cast<QWidget *>(Text3), static_cast<QWidget *>(Text4)})
+    for (QWidget *control : {static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
+                             static_cast<QWidget *>(Label5), static_cast<QWidget *>(Combo5),
+                             static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2),
+                             static_cast<QWidget *>(Text3), static_cast<QWidget *>(Text4)})
         control->setVisible(!autoSetting);
 }
 
@@ -218,7 +216,7 @@ void MmsSettingsWindow::Combo4_Click()
     if (!preset)
         return;
     MmsNetCfgValues v = values();
-    catalogue::PresetFill::apply(*preset, &v);
+    MmsNetCfg::applyPreset(*preset, &v);
     Text2->setText(v.apn);
     Text1->setText(v.url);
     Text3->setText(v.ip);
@@ -311,7 +309,7 @@ void MmsSettingsWindow::Command3_Click()
 
 void MmsSettingsWindow::Command4_Click()
 {
-    FolderPicker::pickInto(this, Text15);
+    ui::FolderPicker::pickInto(this, Text15);
 }
 
 } // namespace rx20

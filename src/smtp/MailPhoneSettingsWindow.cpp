@@ -1,12 +1,11 @@
 #include "smtp/MailPhoneSettingsWindow.h"
 
-#include "app/FolderPicker.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/PresetFill.h"
+#include "files/TargetPath.h"
 #include "ui/DropDown.h"
+#include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
-#include "ui/TargetPath.h"
 #include "ui/TextBox.h"
 #include "ui/Twips.h"
 
@@ -15,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 
 namespace rx20 {
 
@@ -116,13 +114,15 @@ MailPhoneSettingsWindow::MailPhoneSettingsWindow(QWidget *parent)
     Combo2->setPalette(selectorText);
     Label2 = rowLabel(Frame1, "Label2", QStringLiteral("Setting Mode"), 1);
     Combo1 = rowDropDown(Frame1, "Combo1", DropDown::Editable, 1);
-    Combo1->replaceItems({QStringLiteral("Auto"), QStringLiteral("Manual")}, QStringLiteral("Auto"));
+    Combo1->replaceItems({QStringLiteral("Auto"), QStringLiteral("Manual")},
+                         QStringLiteral("Auto"));
     Label3 = rowLabel(Frame1, "Label3", QStringLiteral("Country"), 2);
     Combo3 = rowDropDown(Frame1, "Combo3", DropDown::Editable, 2);
     Combo3->replaceItems(Catalogue::of(Copy::Mail).offeredCountries(), QString());
     Label4 = rowLabel(Frame1, "Label4", QStringLiteral("Operators"), 3);
     Combo4 = rowDropDown(Frame1, "Combo4", DropDown::Editable, 3);
-    Combo4->replaceItems({QStringLiteral("China Mobile"), QStringLiteral("China Unicom")}, QString());
+    Combo4->replaceItems({QStringLiteral("China Mobile"), QStringLiteral("China Unicom")},
+                         QString());
 
     Frame2 = frame(this, "Frame2", QStringLiteral("GPRS Setting"), leftColumn, 2640, 3);
     Label5 = rowLabel(Frame2, "Label5", QStringLiteral("APN"), 0);
@@ -255,7 +255,7 @@ void MailPhoneSettingsWindow::Combo4_Click()
         return;
     MailNetCfgValues v = values();
     QString ssl = Combo5->text();
-    catalogue::PresetFill::apply(*preset, &v, &ssl);
+    MailNetCfg::applyPreset(*preset, &v, &ssl);
     Text1->setText(v.apn);
     Text2->setText(v.apnAccount);
     Text3->setText(v.apnPassword);
@@ -266,7 +266,7 @@ void MailPhoneSettingsWindow::Combo4_Click()
 
 void MailPhoneSettingsWindow::Command4_Click()
 {
-    FolderPicker::pickInto(this, Text18);
+    ui::FolderPicker::pickInto(this, Text18);
 }
 
 void MailPhoneSettingsWindow::Command2_Click()

@@ -1,12 +1,12 @@
 #include "smtp/SmtpSettingsWindow.h"
 
-#include "app/FolderPicker.h"
+#include "files/SettingsFile.h"
+#include "files/TargetPath.h"
 #include "smtp/SmtpNetCfg.h"
 #include "ui/DropDown.h"
+#include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
-#include "ui/SettingsFile.h"
-#include "ui/TargetPath.h"
 #include "ui/TextBox.h"
 #include "ui/Twips.h"
 
@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 
 namespace rx20 {
 
@@ -94,7 +93,8 @@ SmtpSettingsWindow::SmtpSettingsWindow(QWidget *parent)
 
     Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("SMTP Type"), Frame2, 0);
     Combo8 = new DropDown(QStringLiteral("Combo8"), DropDown::ChoiceOnly, Frame2);
-    Combo8->replaceItems({QStringLiteral("No SSL"), QStringLiteral("SSL")}, QStringLiteral("No SSL"));
+    Combo8->replaceItems({QStringLiteral("No SSL"), QStringLiteral("SSL")},
+                         QStringLiteral("No SSL"));
     Twips::place(Combo8, fieldLeft, rowTop(0), 1815, rowHeight);
 
     // Serves as the caption of the APN box beside it.
@@ -225,9 +225,8 @@ void SmtpSettingsWindow::Command3_Click()
 
 void SmtpSettingsWindow::Command4_Click()
 {
-    FolderPicker::pickInto(this, Text1);
+    ui::FolderPicker::pickInto(this, Text1);
 }
-
 
 SmtpNetCfgValues SmtpSettingsWindow::values() const
 {

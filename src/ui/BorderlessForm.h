@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DragAnchor.h"
+#include "files/DragAnchor.h"
 
 #include <QWidget>
 

@@ -1,12 +1,11 @@
 #include "wireless/WirelessSettingsWindow.h"
 
-#include "app/FolderPicker.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/PresetFill.h"
+#include "files/TargetPath.h"
 #include "ui/DropDown.h"
+#include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
-#include "ui/TargetPath.h"
 #include "ui/TextBox.h"
 #include "ui/Twips.h"
 
@@ -332,7 +331,7 @@ void WirelessSettingsWindow::Combo4_Click()
         return;
     // A column the preset does not carry leaves its field as it was.
     MmsIniValues v = values();
-    catalogue::PresetFill::apply(*preset, &v);
+    MmsIni::applyPreset(*preset, &v);
     Text1->setText(v.apn);
     // The password and account boxes stay hidden and are not written to MMS.INI.
     if (preset->password)
@@ -346,7 +345,7 @@ void WirelessSettingsWindow::Combo4_Click()
 
 void WirelessSettingsWindow::Command4_Click()
 {
-    FolderPicker::pickInto(this, Text17);
+    ui::FolderPicker::pickInto(this, Text17);
 }
 
 void WirelessSettingsWindow::Command2_Click()

@@ -1,10 +1,10 @@
+#include "files/SettingsFile.h"
 #include "smtp/Scrambler.h"
 #include "smtp/SmtpSettingsWindow.h"
 #include "support/DialogQueue.h"
 #include "support/WorkingFolder.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
-#include "ui/SettingsFile.h"
 
 #include <QDir>
 #include <QLineEdit>

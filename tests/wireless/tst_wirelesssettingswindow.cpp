@@ -1,9 +1,9 @@
 #include "app/FormDefinitions.h"
+#include "files/SettingsFile.h"
 #include "support/DialogQueue.h"
 #include "support/WorkingFolder.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
-#include "ui/SettingsFile.h"
 #include "ui/Twips.h"
 #include "wireless/WirelessSettingsWindow.h"
 
