@@ -51,6 +51,15 @@ void BorderlessForm::setKeyPreview(bool on)
         qApp->removeEventFilter(this);
 }
 
+void BorderlessForm::useHighlightColours()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Highlight));
+    if (!colours.isBrushSet(QPalette::Active, QPalette::WindowText))
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::HighlightedText));
+    setPalette(colours);
+}
+
 void BorderlessForm::Form_KeyPress(int &keyAscii)
 {
     if (keyAscii == escapeCharacter) {

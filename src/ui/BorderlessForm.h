@@ -28,6 +28,11 @@ protected:
     // before the focused control sees it.
     void setKeyPreview(bool on);
 
+    // The background in the system highlight colour, texts in its
+    // highlight-text colour unless the form gives its own: called once the
+    // form's design is in, since that replaces the window's palette.
+    void useHighlightColours();
+
     void Form_KeyPress(int &keyAscii);
     void Form_MouseDown(Qt::MouseButton button, float x, float y);
     void Form_MouseMove(Qt::MouseButtons buttons, float x, float y);

@@ -4,11 +4,16 @@
 
 namespace rx20::ui {
 
-TextBox::TextBox(const QString &name, QWidget *parent)
+TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
 {
-    setObjectName(name);
     setMaxLength(std::numeric_limits<int>::max());
+}
+
+TextBox::TextBox(const QString &name, QWidget *parent)
+    : TextBox(parent)
+{
+    setObjectName(name);
 }
 
 } // namespace rx20::ui
