@@ -10,10 +10,4 @@ TextBox::TextBox(QWidget *parent)
     setMaxLength(std::numeric_limits<int>::max());
 }
 
-TextBox::TextBox(const QString &name, QWidget *parent)
-    : TextBox(parent)
-{
-    setObjectName(name);
-}
-
 } // namespace rx20::ui

@@ -12,7 +12,6 @@ class TextBox : public QLineEdit
 
 public:
     explicit TextBox(QWidget *parent = nullptr);
-    TextBox(const QString &name, QWidget *parent);
 };
 
 } // namespace rx20::ui
