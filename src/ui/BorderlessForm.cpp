@@ -20,11 +20,6 @@ BorderlessForm::BorderlessForm(QWidget *parent)
     setAutoFillBackground(true);
 }
 
-void BorderlessForm::setSizeInTwips(int width, int height)
-{
-    setFixedSize(Twips::toPixels(QSize(width, height)));
-}
-
 void BorderlessForm::moveToTwips(double left, double top)
 {
     move(Twips::toPixels(QPointF(left, top)));

@@ -16,8 +16,7 @@ class BorderlessForm : public QWidget
 public:
     explicit BorderlessForm(QWidget *parent = nullptr);
 
-    // Client area in twips.
-    void setSizeInTwips(int width, int height);
+    // Top-left corner on the screen, in twips.
     void moveToTwips(double left, double top);
     void centreOnScreen();
 
