@@ -33,10 +33,10 @@ MmsSettingsWindow::MmsSettingsWindow(QWidget *parent)
     connect(Option2, &QRadioButton::clicked, this, &MmsSettingsWindow::Option2_Click);
     connect(Combo3, &QComboBox::activated, this, &MmsSettingsWindow::Combo3_Click);
     connect(Combo4, &QComboBox::activated, this, &MmsSettingsWindow::Combo4_Click);
+    connect(Command4, &QPushButton::clicked, this, &MmsSettingsWindow::Command4_Click);
     connect(Command1, &QPushButton::clicked, this, &MmsSettingsWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MmsSettingsWindow::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &MmsSettingsWindow::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &MmsSettingsWindow::Command4_Click);
 
     Form_Load();
 }

@@ -24,10 +24,10 @@ MailPhoneSettingsWindow::MailPhoneSettingsWindow(QWidget *parent)
     connect(Combo1, &QComboBox::activated, this, &MailPhoneSettingsWindow::Combo1_Click);
     connect(Combo3, &QComboBox::activated, this, &MailPhoneSettingsWindow::Combo3_Click);
     connect(Combo4, &QComboBox::activated, this, &MailPhoneSettingsWindow::Combo4_Click);
-    connect(Command1, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command3_Click);
 
     centreOnScreen();
     Form_Load();

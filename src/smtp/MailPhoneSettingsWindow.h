@@ -24,10 +24,10 @@ private:
     void Combo1_Click();
     void Combo3_Click();
     void Combo4_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
     void Command4_Click();
+    void Command2_Click();
+    void Command1_Click();
+    void Command3_Click();
 
     void showGprsBoxes(bool on);
     MailNetCfgValues values() const;

@@ -24,10 +24,10 @@ SmtpSettingsWindow::SmtpSettingsWindow(QWidget *parent)
     setupUi(this);
 
     connect(Combo1, &QComboBox::activated, this, &SmtpSettingsWindow::Combo1_Click);
+    connect(Command4, &QPushButton::clicked, this, &SmtpSettingsWindow::Command4_Click);
     connect(Command1, &QPushButton::clicked, this, &SmtpSettingsWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SmtpSettingsWindow::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &SmtpSettingsWindow::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &SmtpSettingsWindow::Command4_Click);
 
     Form_Load();
 }

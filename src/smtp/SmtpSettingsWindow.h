@@ -21,10 +21,10 @@ public:
 private:
     void Form_Load();
     void Combo1_Click();
+    void Command4_Click();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    void Command4_Click();
 
     SmtpNetCfgValues values() const;
     void apply(const SmtpNetCfgValues &values);

@@ -33,10 +33,10 @@ WirelessSettingsWindow::WirelessSettingsWindow(QWidget *parent)
     connect(Combo2, &QComboBox::activated, this, &WirelessSettingsWindow::Combo2_Click);
     connect(Combo3, &QComboBox::activated, this, &WirelessSettingsWindow::Combo3_Click);
     connect(Combo4, &QComboBox::activated, this, &WirelessSettingsWindow::Combo4_Click);
-    connect(Command1, &QPushButton::clicked, this, &WirelessSettingsWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &WirelessSettingsWindow::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &WirelessSettingsWindow::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &WirelessSettingsWindow::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &WirelessSettingsWindow::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &WirelessSettingsWindow::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &WirelessSettingsWindow::Command3_Click);
 
     centreOnScreen();
     Form_Load();

@@ -23,10 +23,10 @@ private:
     void Combo2_Click();
     void Combo3_Click();
     void Combo4_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
     void Command4_Click();
+    void Command2_Click();
+    void Command1_Click();
+    void Command3_Click();
 
     MmsIniValues values() const;
     void apply(const MmsIniValues &values);
