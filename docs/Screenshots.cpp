@@ -14,9 +14,8 @@ int main(int argc, char *argv[])
     const QDir out(app.arguments().value(1, QStringLiteral(".")));
     rx20::defineForms();
     const QList<std::pair<const char *, const char *>> windows{
-        {"Form1", "main-window"},         {"Form5", "wireless-settings"},
-        {"Form2", "camera-settings"},     {"Form3", "mms-settings"},
-        {"Form4", "smtp-settings"},       {"Form7", "mail-phone-settings"},
+        {"Form1", "main-window"},  {"Form5", "wireless-settings"}, {"Form2", "camera-settings"},
+        {"Form3", "mms-settings"}, {"Form4", "smtp-settings"},     {"Form7", "mail-phone-settings"},
     };
     for (const auto &[form, file] : windows) {
         QWidget *window = rx20::ui::Forms::show(QString::fromLatin1(form));
