@@ -4,11 +4,11 @@
 // are the repeatable view.
 #include "camera/CameraSettingsWindow.h"
 #include "camera/MmsSettingsWindow.h"
+#include "files/SettingsFile.h"
 #include "smtp/MailNetCfg.h"
 #include "smtp/MailPhoneSettingsWindow.h"
 #include "smtp/SmtpSettingsWindow.h"
 #include "ui/MessageBox.h"
-#include "ui/SettingsFile.h"
 #include "wireless/WirelessSettingsWindow.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/CodePage.h"
-#include "ui/SettingsFile.h"
+#include "files/CodePage.h"
+#include "files/SettingsFile.h"
 
 #include <QByteArray>
 #include <QFile>

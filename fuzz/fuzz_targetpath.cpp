@@ -1,7 +1,7 @@
 // Where Generate writes for a path box's text.
 #include "FuzzSupport.h"
 
-#include "ui/TargetPath.h"
+#include "files/TargetPath.h"
 
 #include <algorithm>
 

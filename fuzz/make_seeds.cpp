@@ -3,11 +3,11 @@
 // goes to fuzz/corpus/<target>/seed-*.
 #include "camera/CameraCfg.h"
 #include "camera/MmsNetCfg.h"
+#include "files/CodePage.h"
+#include "files/SettingsFile.h"
 #include "smtp/MailNetCfg.h"
 #include "smtp/Scrambler.h"
 #include "smtp/SmtpNetCfg.h"
-#include "ui/CodePage.h"
-#include "ui/SettingsFile.h"
 #include "wireless/MmsIni.h"
 
 #include <QDir>

@@ -1,21 +1,13 @@
 #pragma once
 
 #include "ui/BorderlessForm.h"
-
-class QFrame;
-class QLabel;
-
-namespace rx20::ui {
-class DropDown;
-}
+#include "ui_MainWindow.h"
 
 namespace rx20 {
 
-class LinkLabel;
-
 // Form1: the start-up window with brand, version, camera model and language,
 // and the "MMS Setting" link to the wireless settings window.
-class MainWindow : public ui::BorderlessForm
+class MainWindow : public ui::BorderlessForm, private Ui::Form1
 {
     Q_OBJECT
 
@@ -27,16 +19,6 @@ public:
 private:
     void Form_Load();
     void Label5_Click();
-
-    QLabel *Picture1;
-    QLabel *Label1;
-    QLabel *Label7;
-    QLabel *Label3;
-    ui::DropDown *Combo2;
-    QLabel *Label2;
-    ui::DropDown *Combo1;
-    QFrame *Frame3;
-    LinkLabel *Label5;
 };
 
 } // namespace rx20

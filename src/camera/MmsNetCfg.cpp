@@ -1,5 +1,6 @@
 #include "camera/MmsNetCfg.h"
 
+#include "catalogue/Catalogue.h"
 #include "wireless/MmsIni.h"
 
 namespace rx20 {
@@ -56,6 +57,14 @@ MmsNetCfgRead MmsNetCfg::parse(const QStringList &lines, const QString &path)
 FileStatus MmsNetCfg::write(const QString &path, const MmsNetCfgValues &values)
 {
     return SettingsFile::write(path, lines(values));
+}
+
+void MmsNetCfg::applyPreset(const catalogue::Preset &preset, MmsNetCfgValues *values)
+{
+    values->apn = preset.apn;
+    catalogue::Preset::carry(preset.url, &values->url);
+    catalogue::Preset::carry(preset.ip, &values->ip);
+    catalogue::Preset::carry(preset.port, &values->port);
 }
 
 } // namespace rx20

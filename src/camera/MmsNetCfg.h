@@ -1,11 +1,15 @@
 #pragma once
 
-#include "ui/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
+
+namespace rx20::catalogue {
+struct Preset;
+}
 
 namespace rx20 {
 
@@ -55,6 +59,9 @@ public:
     // Replaces the file atomically; any failure leaves a file already there
     // as it was.
     static FileStatus write(const QString &path, const MmsNetCfgValues &values);
+
+    // An operator's preset: the same four values as MMS.INI takes.
+    static void applyPreset(const catalogue::Preset &preset, MmsNetCfgValues *values);
 };
 
 } // namespace rx20

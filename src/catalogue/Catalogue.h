@@ -58,6 +58,14 @@ struct Preset
     QList<NewerValue> newer;
 
     bool isCountryWide() const { return operatorName.isEmpty(); }
+
+    // A column the preset carries replaces the value, even with an empty
+    // text; one it leaves out keeps the value as it was.
+    static void carry(const std::optional<QString> &column, QString *value)
+    {
+        if (column)
+            *value = *column;
+    }
 };
 
 // The texts of a window's country and operator selectors before anything is picked.

@@ -1,7 +1,7 @@
 #include "cli/GenerateCommand.h"
 
 #include "cli/CatalogueCommand.h"
-#include "ui/TargetPath.h"
+#include "files/TargetPath.h"
 
 #include <QDir>
 #include <QFileInfo>

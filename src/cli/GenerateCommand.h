@@ -2,7 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "cli/Command.h"
-#include "ui/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include <array>
 #include <functional>

@@ -1,6 +1,5 @@
 #include "cli/MmsIniCommand.h"
 
-#include "catalogue/PresetFill.h"
 #include "wireless/MmsIni.h"
 
 namespace rx20::cli {
@@ -30,9 +29,7 @@ int MmsIniCommand::execute(const QCommandLineParser &parser, Console &console)
     if (!country.isEmpty()
         && !choose(
             catalogue::Copy::Wireless, country, operatorName, QString(),
-            [&values](const catalogue::Preset &preset) {
-                catalogue::PresetFill::apply(preset, &values);
-            },
+            [&values](const catalogue::Preset &preset) { MmsIni::applyPreset(preset, &values); },
             &error))
         return usage(console, error);
 

@@ -1,7 +1,6 @@
 #include "cli/NetCfgCommand.h"
 
 #include "camera/MmsNetCfg.h"
-#include "catalogue/PresetFill.h"
 #include "smtp/MailNetCfg.h"
 #include "smtp/SmtpNetCfg.h"
 
@@ -13,7 +12,6 @@ namespace rx20::cli {
 
 using catalogue::Copy;
 using catalogue::Preset;
-using catalogue::PresetFill;
 
 namespace {
 
@@ -125,7 +123,8 @@ int NetCfgCommand::mail(const QCommandLineParser &parser, Console &console)
         && !choose(
             Copy::Mail, parser.value(QStringLiteral("country")),
             parser.value(QStringLiteral("operator")), QString(),
-            [&](const Preset &preset) { PresetFill::apply(preset, &values, &sslChoice); }, &error))
+            [&](const Preset &preset) { MailNetCfg::applyPreset(preset, &values, &sslChoice); },
+            &error))
         return usage(console, error);
 
     if (parser.isSet(QStringLiteral("ssl"))) {
@@ -162,7 +161,7 @@ int NetCfgCommand::mail(const QCommandLineParser &parser, Console &console)
 int NetCfgCommand::mms(const QCommandLineParser &parser, Console &console)
 {
     MmsNetCfgValues values;
-    const auto fill = [&values](const Preset &preset) { PresetFill::apply(preset, &values); };
+    const auto fill = [&values](const Preset &preset) { MmsNetCfg::applyPreset(preset, &values); };
     QString error;
     // The window fills its design-time country and operator as it opens.
     const catalogue::Selection design = catalogue::Catalogue::designSelection(Copy::Mms);

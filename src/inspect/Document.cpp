@@ -1,10 +1,10 @@
 #include "inspect/Document.h"
 
 #include "camera/MmsNetCfg.h"
+#include "files/CodePage.h"
 #include "smtp/MailNetCfg.h"
 #include "smtp/Scrambler.h"
 #include "smtp/SmtpNetCfg.h"
-#include "ui/CodePage.h"
 
 #include <QDir>
 #include <QFile>

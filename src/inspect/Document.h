@@ -1,7 +1,7 @@
 #pragma once
 
+#include "files/SettingsFile.h"
 #include "inspect/Layout.h"
-#include "ui/SettingsFile.h"
 
 #include <QByteArray>
 #include <QList>

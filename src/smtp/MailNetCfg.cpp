@@ -1,5 +1,6 @@
 #include "smtp/MailNetCfg.h"
 
+#include "catalogue/Catalogue.h"
 #include "smtp/Scrambler.h"
 
 #include <QDir>
@@ -18,21 +19,21 @@ const QString header = QStringLiteral("[SMTP]");
 const std::array<QString, MailNetCfg::lineCount - 1> &keys()
 {
     static const std::array<QString, MailNetCfg::lineCount - 1> instance = {
-        QStringLiteral("APN="),        QStringLiteral("Server="),     QStringLiteral("Port="),
-        QStringLiteral("Sender="),     QStringLiteral("Password="),   QStringLiteral("Email1="),
-        QStringLiteral("Email2="),     QStringLiteral("Email3="),     QStringLiteral("Email4="),
-        QStringLiteral("Email5="),     QStringLiteral("SSL="),        QStringLiteral("Phone1="),
+        QStringLiteral("APN="),        QStringLiteral("Server="),      QStringLiteral("Port="),
+        QStringLiteral("Sender="),     QStringLiteral("Password="),    QStringLiteral("Email1="),
+        QStringLiteral("Email2="),     QStringLiteral("Email3="),      QStringLiteral("Email4="),
+        QStringLiteral("Email5="),     QStringLiteral("SSL="),         QStringLiteral("Phone1="),
         QStringLiteral("APNAccount="), QStringLiteral("APNPassword="),
     };
     return instance;
 }
 
 // The values in the order of keys(); const or not, as the values are.
-template<typename Values>
+template <typename Values>
 std::array<decltype(&std::declval<Values &>().apn), MailNetCfg::lineCount - 1> fields(Values &v)
 {
-    return {&v.apn,       &v.server,    &v.port,      &v.sender, &v.password,
-            &v.emails[0], &v.emails[1], &v.emails[2], &v.emails[3], &v.emails[4],
+    return {&v.apn,       &v.server,    &v.port,       &v.sender,     &v.password,
+            &v.emails[0], &v.emails[1], &v.emails[2],  &v.emails[3],  &v.emails[4],
             &v.ssl,       &v.phone1,    &v.apnAccount, &v.apnPassword};
 }
 
@@ -75,7 +76,8 @@ FileStatus MailNetCfg::parse(const QStringList &lines, const QString &path,
     MailNetCfgValues read;
     const auto targets = fields(read);
     for (std::size_t i = 0; i < keys().size(); ++i)
-        *targets[i] = SettingsFile::valueAfterKey(lines.at(qsizetype(i) + 1), int(keys()[i].size()));
+        *targets[i] =
+            SettingsFile::valueAfterKey(lines.at(qsizetype(i) + 1), int(keys()[i].size()));
     *values = read;
     return FileStatus::success();
 }
@@ -112,6 +114,17 @@ FileStatus MailNetCfg::read(const QString &path, MailNetCfgValues *values)
                     .arg(QDir::toNativeSeparators(path)));
     }
     return parse(file.lines, path, values);
+}
+
+void MailNetCfg::applyPreset(const catalogue::Preset &preset, MailNetCfgValues *values,
+                             QString *sslChoice)
+{
+    values->apn = preset.apn;
+    catalogue::Preset::carry(preset.account, &values->apnAccount);
+    catalogue::Preset::carry(preset.password, &values->apnPassword);
+    catalogue::Preset::carry(preset.smtpServer, &values->server);
+    catalogue::Preset::carry(preset.smtpPort, &values->port);
+    catalogue::Preset::carry(preset.ssl, sslChoice);
 }
 
 } // namespace rx20

@@ -1,12 +1,16 @@
 #pragma once
 
-#include "ui/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+
+namespace rx20::catalogue {
+struct Preset;
+}
 
 namespace rx20 {
 
@@ -62,6 +66,12 @@ public:
     // Reads a plain file. A scrambled one (this window's own output) has no
     // line breaks left and is refused with a message saying so.
     static FileStatus read(const QString &path, MailNetCfgValues *values);
+
+    // An operator's preset: APN, account and password, SMTP server and port;
+    // sslChoice is the text of the SSL box ("YES", "NO"), which becomes the
+    // file's digit only when the file is generated.
+    static void applyPreset(const catalogue::Preset &preset, MailNetCfgValues *values,
+                            QString *sslChoice);
 };
 
 } // namespace rx20

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,79 +1,19 @@
 #include "smtp/SmtpSettingsWindow.h"
 
-#include "app/FolderPicker.h"
+#include "files/SettingsFile.h"
+#include "files/TargetPath.h"
 #include "smtp/SmtpNetCfg.h"
-#include "ui/DropDown.h"
+#include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
-#include "ui/SettingsFile.h"
-#include "ui/TargetPath.h"
-#include "ui/TextBox.h"
-#include "ui/Twips.h"
 
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 
 namespace rx20 {
-
-using ui::DropDown;
-using ui::Twips;
 
 namespace {
 
 const QString formName = QStringLiteral("Form4");
-
-// Layout grid of the two setting groups, in twips.
-constexpr int labelLeft = 240;
-constexpr int labelWidth = 1215;
-constexpr int fieldLeft = 1560;
-constexpr int fieldWidth = 4680;
-constexpr int rowHeight = 315;
-constexpr int firstRowTop = 300;
-constexpr int rowPitch = 420;
-
-int rowTop(int row)
-{
-    return firstRowTop + row * rowPitch;
-}
-
-QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent, int row)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    Twips::place(label, labelLeft, rowTop(row) + 30, labelWidth, rowHeight - 60);
-    return label;
-}
-
-QLineEdit *makeBox(const QString &name, QWidget *parent, int left, int top, int width)
-{
-    auto *box = new ui::TextBox(name, parent);
-    Twips::place(box, left, top, width, rowHeight);
-    return box;
-}
-
-QLineEdit *makeRowBox(const QString &name, QWidget *parent, int row, int width = fieldWidth)
-{
-    return makeBox(name, parent, fieldLeft, rowTop(row), width);
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    return frame;
-}
 
 } // namespace
 
@@ -81,78 +21,13 @@ SmtpSettingsWindow::SmtpSettingsWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(formName);
-    setWindowTitle(QStringLiteral("SMTP Setting"));
-    setFixedSize(Twips::toPixels(QSize(6960, 7320)));
+    setupUi(this);
 
-    Frame1 = makeFrame(QStringLiteral("Frame1"), QString(), this);
-    Twips::place(Frame1, 120, 60, 6720, 5760);
-
-    // Send Email Setting
-    Frame2 = makeFrame(QStringLiteral("Frame2"), QStringLiteral("Send Email Setting"), Frame1);
-    Twips::place(Frame2, 120, 180, 6480, 2880);
-
-    Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("SMTP Type"), Frame2, 0);
-    Combo8 = new DropDown(QStringLiteral("Combo8"), DropDown::ChoiceOnly, Frame2);
-    Combo8->replaceItems({QStringLiteral("No SSL"), QStringLiteral("SSL")}, QStringLiteral("No SSL"));
-    Twips::place(Combo8, fieldLeft, rowTop(0), 1815, rowHeight);
-
-    // Serves as the caption of the APN box beside it.
-    Combo5 = new DropDown(QStringLiteral("Combo5"), DropDown::Editable, Frame2);
-    Combo5->replaceItems({QStringLiteral("APN")}, QStringLiteral("APN"));
-    Combo5->setEnabled(false);
-    Twips::place(Combo5, 120, rowTop(1), 1335, rowHeight);
-    Text2 = makeRowBox(QStringLiteral("Text2"), Frame2, 1);
-
-    Label6 = makeLabel(QStringLiteral("Label6"), QStringLiteral("Server"), Frame2, 2);
-    Combo1 = new DropDown(QStringLiteral("Combo1"), DropDown::Editable, Frame2);
-    Combo1->replaceItems(SmtpNetCfg::presetServers(), SmtpNetCfg::presetServers().constFirst());
-    Twips::place(Combo1, fieldLeft, rowTop(2), fieldWidth, rowHeight);
-    connect(Combo1, &DropDown::activated, this, &SmtpSettingsWindow::Combo1_Click);
-
-    Label7 = makeLabel(QStringLiteral("Label7"), QStringLiteral("Port"), Frame2, 3);
-    Text6 = makeRowBox(QStringLiteral("Text6"), Frame2, 3, 1215);
-
-    Label8 = makeLabel(QStringLiteral("Label8"), QStringLiteral("Sender"), Frame2, 4);
-    Text7 = makeRowBox(QStringLiteral("Text7"), Frame2, 4);
-
-    Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("Password"), Frame2, 5);
-    Text8 = makeRowBox(QStringLiteral("Text8"), Frame2, 5);
-
-    // Send to; the uneven spacing of "Email 2" and "Email 4" is deliberate.
-    Frame3 = makeFrame(QStringLiteral("Frame3"), QStringLiteral("Send to"), Frame1);
-    Twips::place(Frame3, 120, 3180, 6480, 2460);
-
-    Label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("Email1"), Frame3, 0);
-    Text9 = makeRowBox(QStringLiteral("Text9"), Frame3, 0);
-    Label11 = makeLabel(QStringLiteral("Label11"), QStringLiteral("Email 2"), Frame3, 1);
-    Text10 = makeRowBox(QStringLiteral("Text10"), Frame3, 1);
-    Label12 = makeLabel(QStringLiteral("Label12"), QStringLiteral("Email3"), Frame3, 2);
-    Text11 = makeRowBox(QStringLiteral("Text11"), Frame3, 2);
-    Label13 = makeLabel(QStringLiteral("Label13"), QStringLiteral("Email 4"), Frame3, 3);
-    Text12 = makeRowBox(QStringLiteral("Text12"), Frame3, 3);
-    Label14 = makeLabel(QStringLiteral("Label14"), QStringLiteral("Email5"), Frame3, 4);
-    Text13 = makeRowBox(QStringLiteral("Text13"), Frame3, 4);
-
-    // Path row and buttons
-    label2 = new QLabel(QStringLiteral("File Path"), this);
-    label2->setObjectName(QStringLiteral("label2"));
-    Twips::place(label2, 240, 6000, 1095, 255);
-    Text1 = makeBox(QStringLiteral("Text1"), this, 1440, 5970, 4800);
-    Command4 = makeButton(QStringLiteral("Command4"), QStringLiteral("..."), this);
-    Twips::place(Command4, 6300, 5970, 495, rowHeight);
-
-    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("Read"), this);
-    Twips::place(Command1, 720, 6600, 1455, 495);
-    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Generate"), this);
-    Twips::place(Command2, 2760, 6600, 1455, 495);
-    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("Exit"), this);
-    Twips::place(Command3, 4800, 6600, 1455, 495);
-
+    connect(Combo1, &QComboBox::activated, this, &SmtpSettingsWindow::Combo1_Click);
+    connect(Command4, &QPushButton::clicked, this, &SmtpSettingsWindow::Command4_Click);
     connect(Command1, &QPushButton::clicked, this, &SmtpSettingsWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SmtpSettingsWindow::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &SmtpSettingsWindow::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &SmtpSettingsWindow::Command4_Click);
 
     Form_Load();
 }
@@ -225,9 +100,8 @@ void SmtpSettingsWindow::Command3_Click()
 
 void SmtpSettingsWindow::Command4_Click()
 {
-    FolderPicker::pickInto(this, Text1);
+    ui::FolderPicker::pickInto(this, Text1);
 }
-
 
 SmtpNetCfgValues SmtpSettingsWindow::values() const
 {

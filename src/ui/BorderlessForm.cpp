@@ -20,11 +20,6 @@ BorderlessForm::BorderlessForm(QWidget *parent)
     setAutoFillBackground(true);
 }
 
-void BorderlessForm::setSizeInTwips(int width, int height)
-{
-    setFixedSize(Twips::toPixels(QSize(width, height)));
-}
-
 void BorderlessForm::moveToTwips(double left, double top)
 {
     move(Twips::toPixels(QPointF(left, top)));
@@ -49,6 +44,15 @@ void BorderlessForm::setKeyPreview(bool on)
         qApp->installEventFilter(this);
     else
         qApp->removeEventFilter(this);
+}
+
+void BorderlessForm::useHighlightColours()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Highlight));
+    if (!colours.isBrushSet(QPalette::Active, QPalette::WindowText))
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::HighlightedText));
+    setPalette(colours);
 }
 
 void BorderlessForm::Form_KeyPress(int &keyAscii)

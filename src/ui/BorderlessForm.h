@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DragAnchor.h"
+#include "files/DragAnchor.h"
 
 #include <QWidget>
 
@@ -16,8 +16,7 @@ class BorderlessForm : public QWidget
 public:
     explicit BorderlessForm(QWidget *parent = nullptr);
 
-    // Client area in twips.
-    void setSizeInTwips(int width, int height);
+    // Top-left corner on the screen, in twips.
     void moveToTwips(double left, double top);
     void centreOnScreen();
 
@@ -27,6 +26,11 @@ protected:
     // Key preview: every key pressed in this window reaches Form_KeyPress
     // before the focused control sees it.
     void setKeyPreview(bool on);
+
+    // The background in the system highlight colour, texts in its
+    // highlight-text colour unless the form gives its own: called once the
+    // form's design is in, since that replaces the window's palette.
+    void useHighlightColours();
 
     void Form_KeyPress(int &keyAscii);
     void Form_MouseDown(Qt::MouseButton button, float x, float y);

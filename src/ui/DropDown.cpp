@@ -6,21 +6,32 @@
 
 namespace rx20::ui {
 
-DropDown::DropDown(const QString &name, Kind kind, QWidget *parent)
+DropDown::DropDown(QWidget *parent)
     : QComboBox(parent)
 {
+}
+
+DropDown::DropDown(const QString &name, Kind kind, QWidget *parent)
+    : DropDown(parent)
+{
     setObjectName(name);
-    if (kind == Editable) {
-        setEditable(true);
-        lineEdit()->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
-        // Return must not add the typed text to the list or pick an item, and
-        // no completer may turn typing into a pick.
-        setInsertPolicy(QComboBox::NoInsert);
-        setCompleter(nullptr);
-        // QComboBox picks the matching item when editing finishes (Return or
-        // focus leaving) and reports it as activated; a typed text is not a pick.
-        disconnect(lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
-    }
+    setEditable(kind == Editable);
+}
+
+void DropDown::setEditable(bool editable)
+{
+    QComboBox::setEditable(editable);
+    if (!editable)
+        return;
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max()); // values have no length limit
+    // Return must not add the typed text to the list or pick an item, and
+    // no completer may turn typing into a pick.
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    // QComboBox picks the matching item when editing finishes (Return or
+    // focus leaving) and reports it as activated; a typed text is not a pick.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
+    setCurrentIndex(-1);
 }
 
 void DropDown::replaceItems(const QStringList &items, const QString &text)

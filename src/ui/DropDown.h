@@ -13,11 +13,17 @@ namespace rx20::ui {
 class DropDown : public QComboBox
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 
 public:
     enum Kind { Editable, ChoiceOnly };
 
+    explicit DropDown(QWidget *parent = nullptr);
     DropDown(const QString &name, Kind kind, QWidget *parent = nullptr);
+
+    // Hides QComboBox::setEditable, which a form calls after adding its
+    // design-time items: the editable kind starts with none of them picked.
+    void setEditable(bool editable);
 
     // Replaces the list with these items, in order, then sets the text
     // (design-time contents, or a country's operators and preselection).

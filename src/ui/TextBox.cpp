@@ -4,10 +4,9 @@
 
 namespace rx20::ui {
 
-TextBox::TextBox(const QString &name, QWidget *parent)
+TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
 {
-    setObjectName(name);
     setMaxLength(std::numeric_limits<int>::max());
 }
 

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
 
 #include <cmath>
 
@@ -33,11 +32,6 @@ QSize Twips::toPixels(QSize twips, double dpi)
 QPoint Twips::toPixels(QPointF twips, double dpi)
 {
     return {toPixels(twips.x(), dpi), toPixels(twips.y(), dpi)};
-}
-
-void Twips::place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
 } // namespace rx20::ui

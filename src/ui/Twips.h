@@ -4,12 +4,10 @@
 #include <QPointF>
 #include <QSize>
 
-class QWidget;
-
 namespace rx20::ui {
 
-// Window sizes and positions are designed in twips (1/1440 inch); the screen's
-// logical DPI turns them into pixels.
+// Window positions and pointer positions are in twips (1/1440 inch); the
+// screen's logical DPI turns them into pixels.
 class Twips
 {
 public:
@@ -21,9 +19,6 @@ public:
     static double fromPixels(double pixels, double dpi = logicalDpi());
     static QSize toPixels(QSize twips, double dpi = logicalDpi());
     static QPoint toPixels(QPointF twips, double dpi = logicalDpi());
-
-    // Places a control inside its parent, all four values in twips.
-    static void place(QWidget *widget, int left, int top, int width, int height);
 };
 
 } // namespace rx20::ui

@@ -1,5 +1,7 @@
 #include "wireless/MmsIni.h"
 
+#include "catalogue/Catalogue.h"
+
 namespace rx20 {
 
 namespace {
@@ -112,6 +114,14 @@ MmsIniRead MmsIni::read(const QString &path)
     if (!file.status)
         return {file.status, {}};
     return parse(file.lines, path);
+}
+
+void MmsIni::applyPreset(const catalogue::Preset &preset, MmsIniValues *values)
+{
+    values->apn = preset.apn;
+    catalogue::Preset::carry(preset.url, &values->url);
+    catalogue::Preset::carry(preset.ip, &values->ip);
+    catalogue::Preset::carry(preset.port, &values->port);
 }
 
 } // namespace rx20

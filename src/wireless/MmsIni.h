@@ -1,11 +1,15 @@
 #pragma once
 
-#include "ui/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
+
+namespace rx20::catalogue {
+struct Preset;
+}
 
 namespace rx20 {
 
@@ -61,6 +65,10 @@ public:
 
     // Reads the whole file first; nothing is returned unless all 25 lines are there.
     static MmsIniRead read(const QString &path);
+
+    // An operator's preset: the APN, and the MMS server's URL, IP and port
+    // where the preset carries them.
+    static void applyPreset(const catalogue::Preset &preset, MmsIniValues *values);
 };
 
 } // namespace rx20

@@ -3,13 +3,13 @@
 // a card that fills up mid-write, and values of a megabyte.
 #include "camera/CameraSettingsWindow.h"
 #include "camera/MmsSettingsWindow.h"
+#include "files/CodePage.h"
+#include "files/SettingsFile.h"
 #include "smtp/MailPhoneSettingsWindow.h"
 #include "smtp/Scrambler.h"
 #include "smtp/SmtpSettingsWindow.h"
 #include "support/DialogQueue.h"
-#include "ui/CodePage.h"
 #include "ui/MessageBox.h"
-#include "ui/SettingsFile.h"
 #include "wireless/WirelessSettingsWindow.h"
 
 #include <QApplication>

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "support/DialogQueue.h"
+#include "support/ScreenReader.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
 #include "ui/Twips.h"
@@ -90,6 +91,22 @@ private slots:
         window.show();
         QTest::keyClick(window.findChild<QLabel *>("Label5"), Qt::Key_Escape);
         QCOMPARE(ended.count(), 1);
+    }
+
+    // A screen reader says each selector's label; both are disabled, out of Tab's reach.
+    void namesAndTabOrder_data()
+    {
+        using rx20::test::ScreenReader;
+        ScreenReader::addColumns();
+        ScreenReader::addRow("Combo2", "Label3", "Camera", "");
+        ScreenReader::addRow("Combo1", "Label2", "Language", "");
+    }
+    void namesAndTabOrder()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        rx20::test::ScreenReader::verifyRow(&window);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "camera/CameraSettingsWindow.h"
 #include "support/DialogQueue.h"
+#include "support/ScreenReader.h"
 #include "support/WorkingFolder.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
@@ -291,6 +292,44 @@ private slots:
         form.generate();
         VERIFY_DIALOGS(form.dialogs);
         QCOMPARE(folder.read("CAMERA.CFG"), crlf(example));
+    }
+
+    // A screen reader says each control's label, or what one without a label is;
+    // Tab walks the window frame by frame, left column first.
+    void namesAndTabOrder_data()
+    {
+        using rx20::test::ScreenReader;
+        ScreenReader::addColumns();
+        ScreenReader::addRow("Combo1", "Label1", "Mode", "Combo3");
+        ScreenReader::addRow("Combo3", "Label3", "Image Format", "Combo5");
+        ScreenReader::addRow("Combo5", "Label5", "IR LED Control", "Combo6");
+        ScreenReader::addRow("Combo6", "Label7", "Video Size", "Text3");
+        ScreenReader::addRow("Text3", "Label9", "Interval", "Combo7");
+        ScreenReader::addRow("Combo7", "", "Interval unit", "Combo9");
+        ScreenReader::addRow("Combo9", "Label11", "NV Shutter", "Combo11");
+        ScreenReader::addRow("Combo11", "Label13", "Time Stamp", "Combo13");
+        ScreenReader::addRow("Combo13", "Label15", "Over Write", "Combo2");
+        ScreenReader::addRow("Text4", "Label17", "A Start", "");
+        ScreenReader::addRow("Text5", "", "A Start minute", "");
+        ScreenReader::addRow("Text6", "Label19", "B Start", "");
+        ScreenReader::addRow("Text7", "", "B Start minute", "");
+        ScreenReader::addRow("Combo2", "Label2", "Image Size", "Combo4");
+        ScreenReader::addRow("Combo4", "Label4", "Capture NO.", "Text1");
+        ScreenReader::addRow("Text1", "Label6", "Camera Name", "Text2");
+        ScreenReader::addRow("Text2", "Label8", "Video Length", "Combo8");
+        ScreenReader::addRow("Combo8", "Label10", "Sensor Level", "Combo10");
+        ScreenReader::addRow("Combo10", "Label12", "Camera Mode", "Combo12");
+        ScreenReader::addRow("Combo12", "Label14", "Video Sound", "Combo15");
+        ScreenReader::addRow("Combo14", "Label16", "Scan Interval", "");
+        ScreenReader::addRow("Combo15", "Label21", "Field Scan", "Command1");
+        ScreenReader::addRow("Command1", "", "Read", "Command2");
+        ScreenReader::addRow("Command2", "", "Generate", "Command3");
+        ScreenReader::addRow("Command3", "", "Exit", "Combo1");
+    }
+    void namesAndTabOrder()
+    {
+        Form2 form;
+        rx20::test::ScreenReader::verifyRow(form.window);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "camera/MmsSettingsWindow.h"
 #include "catalogue/Catalogue.h"
 #include "support/DialogQueue.h"
+#include "support/ScreenReader.h"
 #include "support/WorkingFolder.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
@@ -293,6 +294,43 @@ private slots:
         form.click("Command3"); // Exit unloads it
         QCOMPARE(Forms::loaded("Form3"), nullptr);
         QTRY_VERIFY(form.window.isNull());
+    }
+
+    // A screen reader says each control's label, or what one without a label is;
+    // Tab walks the window frame by frame, left column first.
+    void namesAndTabOrder_data()
+    {
+        using rx20::test::ScreenReader;
+        ScreenReader::addColumns();
+        ScreenReader::addRow("Option1", "", "Auto Setting", "Combo3"); // one stop for both
+        ScreenReader::addRow("Option2", "", "Manual Setting", "Combo3");
+        ScreenReader::addRow("Combo3", "Label1", "Country", "Combo4");
+        ScreenReader::addRow("Combo4", "Label2", "Operators", "Text5");
+        ScreenReader::addRow("Text1", "Label3", "URL", "");
+        ScreenReader::addRow("Combo5", "", "APN caption", "");
+        ScreenReader::addRow("Text2", "", "APN", "");
+        ScreenReader::addRow("Text3", "Label4", "IP", "");
+        ScreenReader::addRow("Text4", "Label5", "Port", "");
+        ScreenReader::addRow("Text5", "Label6", "Phone 1", "Text6");
+        ScreenReader::addRow("Text6", "Label7", "Phone 2", "Text7");
+        ScreenReader::addRow("Text7", "Label8", "Phone 3", "Text8");
+        ScreenReader::addRow("Text8", "Label9", "Phone 4", "Text9");
+        ScreenReader::addRow("Text9", "Label10", "Phone 5", "Text10");
+        ScreenReader::addRow("Text10", "Label11", "Email 1", "Text11");
+        ScreenReader::addRow("Text11", "Label12", "Email 2", "Text12");
+        ScreenReader::addRow("Text12", "Label13", "Email 3", "Text13");
+        ScreenReader::addRow("Text13", "Label14", "Email 4", "Text14");
+        ScreenReader::addRow("Text14", "Label15", "Email 5", "Text15");
+        ScreenReader::addRow("Text15", "Label16", "File Path", "Command4");
+        ScreenReader::addRow("Command4", "", "Choose folder", "Command1");
+        ScreenReader::addRow("Command1", "", "Read", "Command2");
+        ScreenReader::addRow("Command2", "", "Generate", "Command3");
+        ScreenReader::addRow("Command3", "", "Exit", "Option1");
+    }
+    void namesAndTabOrder()
+    {
+        Form3 form;
+        rx20::test::ScreenReader::verifyRow(form.window);
     }
 };
 

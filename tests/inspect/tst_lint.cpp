@@ -1,9 +1,9 @@
 #include "camera/CameraCfg.h"
 #include "camera/MmsNetCfg.h"
+#include "files/SettingsFile.h"
 #include "inspect/Lint.h"
 #include "smtp/MailNetCfg.h"
 #include "smtp/SmtpNetCfg.h"
-#include "ui/SettingsFile.h"
 #include "wireless/MmsIni.h"
 
 #include <QTest>

@@ -1,6 +1,7 @@
 #include "smtp/MailPhoneSettingsWindow.h"
 #include "smtp/Scrambler.h"
 #include "support/DialogQueue.h"
+#include "support/ScreenReader.h"
 #include "support/WorkingFolder.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
@@ -293,6 +294,46 @@ private slots:
         QTest::mouseClick(window->findChild<QPushButton *>("Command3"), Qt::LeftButton);
         QTRY_VERIFY(!Forms::loaded("Form7"));
         QVERIFY(Forms::loaded("Form1") && Forms::loaded("Form1")->isVisible());
+    }
+
+    // A screen reader says each control's label, or what one without a label is;
+    // Tab walks the window frame by frame, left column first.
+    void namesAndTabOrder_data()
+    {
+        using rx20::test::ScreenReader;
+        ScreenReader::addColumns();
+        ScreenReader::addRow("Combo2", "Label1", "Wireless Mode", "");
+        ScreenReader::addRow("Combo1", "Label2", "Setting Mode", "Combo3");
+        ScreenReader::addRow("Combo3", "Label3", "Country", "Combo4");
+        ScreenReader::addRow("Combo4", "Label4", "Operators", "Text7");
+        ScreenReader::addRow("Text1", "Label5", "APN", "");
+        ScreenReader::addRow("Text2", "Label6", "Account", "");
+        ScreenReader::addRow("Text3", "Label7", "Password", "");
+        ScreenReader::addRow("Text7", "Label12", "Phone 1", "Text18");
+        ScreenReader::addRow("Text8", "Label13", "Phone 2", "");
+        ScreenReader::addRow("Text9", "Label14", "Phone 3", "");
+        ScreenReader::addRow("Text10", "Label15", "Phone 4", "");
+        ScreenReader::addRow("Text11", "Label16", "Phone 5", "");
+        ScreenReader::addRow("Text18", "Label23", "Path", "Command4");
+        ScreenReader::addRow("Command4", "", "Choose folder", "Text4");
+        ScreenReader::addRow("Text4", "Label8", "Server", "Text5");
+        ScreenReader::addRow("Text5", "Label9", "Port", "Text6");
+        ScreenReader::addRow("Text6", "Label10", "Email", "Text17");
+        ScreenReader::addRow("Text17", "Label11", "Password", "Combo5");
+        ScreenReader::addRow("Combo5", "Label22", "SSL", "Text12");
+        ScreenReader::addRow("Text12", "Label17", "Email 1", "Text13");
+        ScreenReader::addRow("Text13", "Label18", "Email 2", "Text14");
+        ScreenReader::addRow("Text14", "Label19", "Email 3", "Text15");
+        ScreenReader::addRow("Text15", "Label20", "Email 4", "Text16");
+        ScreenReader::addRow("Text16", "Label21", "Email 5", "Command2");
+        ScreenReader::addRow("Command1", "", "Read", "");
+        ScreenReader::addRow("Command2", "", "Generate", "Command3");
+        ScreenReader::addRow("Command3", "", "Exit", "Combo1");
+    }
+    void namesAndTabOrder()
+    {
+        Fixture f;
+        rx20::test::ScreenReader::verifyRow(&f.window);
     }
 };
 

@@ -1,10 +1,11 @@
+#include "files/SettingsFile.h"
 #include "smtp/Scrambler.h"
 #include "smtp/SmtpSettingsWindow.h"
 #include "support/DialogQueue.h"
+#include "support/ScreenReader.h"
 #include "support/WorkingFolder.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
-#include "ui/SettingsFile.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -292,6 +293,36 @@ private slots:
         QVERIFY(!Forms::loaded("Form4"));
         QTRY_VERIFY(second.isNull());
         QCOMPARE(mainLoads, 0);
+    }
+
+    // A screen reader says each control's label, or what one without a label is;
+    // Tab walks the window frame by frame, left column first.
+    void namesAndTabOrder_data()
+    {
+        using rx20::test::ScreenReader;
+        ScreenReader::addColumns();
+        ScreenReader::addRow("Combo8", "Label1", "SMTP Type", "Text2");
+        ScreenReader::addRow("Combo5", "", "APN caption", "");
+        ScreenReader::addRow("Text2", "", "APN", "Combo1");
+        ScreenReader::addRow("Combo1", "Label6", "Server", "Text6");
+        ScreenReader::addRow("Text6", "Label7", "Port", "Text7");
+        ScreenReader::addRow("Text7", "Label8", "Sender", "Text8");
+        ScreenReader::addRow("Text8", "Label9", "Password", "Text9");
+        ScreenReader::addRow("Text9", "Label10", "Email1", "Text10");
+        ScreenReader::addRow("Text10", "Label11", "Email 2", "Text11");
+        ScreenReader::addRow("Text11", "Label12", "Email3", "Text12");
+        ScreenReader::addRow("Text12", "Label13", "Email 4", "Text13");
+        ScreenReader::addRow("Text13", "Label14", "Email5", "Text1");
+        ScreenReader::addRow("Text1", "label2", "File Path", "Command4");
+        ScreenReader::addRow("Command4", "", "Choose folder", "Command1");
+        ScreenReader::addRow("Command1", "", "Read", "Command2");
+        ScreenReader::addRow("Command2", "", "Generate", "Command3");
+        ScreenReader::addRow("Command3", "", "Exit", "Combo8");
+    }
+    void namesAndTabOrder()
+    {
+        Fixture f;
+        rx20::test::ScreenReader::verifyRow(f.window.get());
     }
 };
 

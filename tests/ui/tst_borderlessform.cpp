@@ -17,7 +17,7 @@ class Window : public BorderlessForm
 public:
     Window()
     {
-        setSizeInTwips(6000, 4000);
+        setFixedSize(Twips::toPixels(QSize(6000, 4000)));
         box = new QLineEdit(this);
         box->setGeometry(10, 10, 100, 24);
         label = new QLabel(QStringLiteral("label"), this);

@@ -1,4 +1,4 @@
-#include "ui/SettingsFile.h"
+#include "files/SettingsFile.h"
 #include "wireless/MmsIni.h"
 
 #include <QFile>

@@ -1,9 +1,10 @@
 #include "app/FormDefinitions.h"
+#include "files/SettingsFile.h"
 #include "support/DialogQueue.h"
+#include "support/ScreenReader.h"
 #include "support/WorkingFolder.h"
 #include "ui/DropDown.h"
 #include "ui/Forms.h"
-#include "ui/SettingsFile.h"
 #include "ui/Twips.h"
 #include "wireless/WirelessSettingsWindow.h"
 
@@ -441,6 +442,49 @@ private slots:
         dialogs.expectMessage(success); // the window stays usable
         click("Command2");
         VERIFY_DIALOGS(dialogs);
+    }
+
+    // A screen reader says each box's label, or what a control without one is;
+    // Tab walks the window frame by frame, left column first ("" where the
+    // start state leaves the control out of reach).
+    void namesAndTabOrder_data()
+    {
+        using rx20::test::ScreenReader;
+        ScreenReader::addColumns();
+        ScreenReader::addRow("Combo1", "Label1", "Wireless Mode", "");
+        ScreenReader::addRow("Combo2", "Label2", "Setting Mode", "Combo3");
+        ScreenReader::addRow("Combo3", "Label3", "Country", "Combo4");
+        ScreenReader::addRow("Combo4", "Label4", "Operators", "Text20");
+        ScreenReader::addRow("Text1", "Label5", "APN", "");
+        ScreenReader::addRow("Text3", "Label7", "Account", "");
+        ScreenReader::addRow("Text2", "Label6", "Password", "");
+        ScreenReader::addRow("Text4", "Label8", "URL", "");
+        ScreenReader::addRow("Text5", "Label9", "IP", "");
+        ScreenReader::addRow("Text6", "Label10", "Port", "");
+        ScreenReader::addRow("Text20", "Label25", "Server", "Text21");
+        ScreenReader::addRow("Text21", "Label26", "Port", "Text19");
+        ScreenReader::addRow("Text19", "Label24", "Email", "Text18");
+        ScreenReader::addRow("Text18", "Label23", "Password", "Text7");
+        ScreenReader::addRow("Combo5", "Label22", "SSL", "");
+        ScreenReader::addRow("Text7", "Label12", "Phone 1", "Text8");
+        ScreenReader::addRow("Text8", "Label13", "Phone 2", "Text9");
+        ScreenReader::addRow("Text9", "Label14", "Phone 3", "Text10");
+        ScreenReader::addRow("Text10", "Label15", "Phone 4", "Text11");
+        ScreenReader::addRow("Text11", "Label16", "Phone 5", "Text12");
+        ScreenReader::addRow("Text12", "Label17", "Email 1", "Text13");
+        ScreenReader::addRow("Text13", "Label18", "Email 2", "Text14");
+        ScreenReader::addRow("Text14", "Label19", "Email 3", "Text15");
+        ScreenReader::addRow("Text15", "Label20", "Email 4", "Text16");
+        ScreenReader::addRow("Text16", "Label21", "Email 5", "Text17");
+        ScreenReader::addRow("Text17", "Label11", "Path", "Command4");
+        ScreenReader::addRow("Command4", "", "Choose folder", "Command2");
+        ScreenReader::addRow("Command2", "", "Generate", "Command3");
+        ScreenReader::addRow("Command3", "", "Exit", "Combo2");
+    }
+    void namesAndTabOrder()
+    {
+        open();
+        rx20::test::ScreenReader::verifyRow(w);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "ui/TargetPath.h"
+#include "files/TargetPath.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ui/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,8 +23,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("MMS.INI");
-        const auto status = SettingsFile::write(
-            path, {"[MMS]", QString::fromUtf8("Sender=José"), QString::fromUtf8("Email1=生"), "Phone1="});
+        const auto status = SettingsFile::write(path, {"[MMS]", QString::fromUtf8("Sender=José"),
+                                                       QString::fromUtf8("Email1=生"), "Phone1="});
         QVERIFY2(status.ok, qPrintable(status.message));
         QCOMPARE(contents(path), QByteArray("[MMS]\r\nSender=Jos\xe9\r\nEmail1=?\r\nPhone1=\r\n"));
     }
@@ -71,7 +71,8 @@ private slots:
         const QString missing = dir.filePath("no-such-folder/MMS.INI");
         auto status = SettingsFile::write(missing, {"[MMS]"});
         QVERIFY(!status.ok);
-        QVERIFY2(status.message.contains(QDir::toNativeSeparators(missing)), qPrintable(status.message));
+        QVERIFY2(status.message.contains(QDir::toNativeSeparators(missing)),
+                 qPrintable(status.message));
         QVERIFY2(status.message.contains("does not exist"), qPrintable(status.message));
 
         // A folder standing where the file should go.
@@ -88,11 +89,13 @@ private slots:
         QVERIFY(SettingsFile::write(path, {"old"}).ok);
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         if (QFile probe(dir.filePath("probe")); probe.open(QIODevice::WriteOnly)) {
-            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ExeOwner);
             QSKIP("this user writes into read-only folders (root)");
         }
         const auto status = SettingsFile::write(path, {"new"});
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                              | QFileDevice::ExeOwner);
         QVERIFY(!status.ok);
         QCOMPARE(contents(path), QByteArray("old\r\n"));
     }
@@ -126,7 +129,8 @@ private slots:
         f.close();
         const auto read = SettingsFile::read(f.fileName());
         QVERIFY(read.status.ok);
-        QCOMPARE(read.lines, (QStringList{"[CAMERA SETTING]", QString::fromUtf8("Camera Name=Café")}));
+        QCOMPARE(read.lines,
+                 (QStringList{"[CAMERA SETTING]", QString::fromUtf8("Camera Name=Café")}));
     }
 
     void readOfMissingFileIsAFailureNamingIt()

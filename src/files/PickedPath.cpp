@@ -1,6 +1,6 @@
-#include "app/PickedPath.h"
+#include "files/PickedPath.h"
 
-#include "ui/CodePage.h"
+#include "files/CodePage.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "ui/SettingsFile.h"
+#include "files/SettingsFile.h"
 
-#include "ui/CodePage.h"
+#include "files/CodePage.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,8 +90,8 @@ ReadLines SettingsFile::read(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
-        return {FileStatus::failure(QStringLiteral("Could not read %1: the file does not exist.")
-                                        .arg(shown(path))),
+        return {FileStatus::failure(
+                    QStringLiteral("Could not read %1: the file does not exist.").arg(shown(path))),
                 {}};
     if (!file.open(QIODevice::ReadOnly))
         return {FileStatus::failure(
@@ -132,7 +132,8 @@ QString SettingsFile::valueAfterKey(const QString &line, int keyLength)
 FileStatus SettingsFile::tooShort(const QString &path, int needed, int found)
 {
     return FileStatus::failure(
-        QStringLiteral("Could not read %1: it has %2 lines where %3 are needed. Nothing was changed.")
+        QStringLiteral(
+            "Could not read %1: it has %2 lines where %3 are needed. Nothing was changed.")
             .arg(shown(path))
             .arg(found)
             .arg(needed));

@@ -1,18 +1,18 @@
-#include "app/FolderPicker.h"
+#include "ui/FolderPicker.h"
 
-#include "app/PickedPath.h"
+#include "files/PickedPath.h"
 #include "ui/FolderDialog.h"
 
 #include <QLineEdit>
 
-namespace rx20 {
+namespace rx20::ui {
 
 const char *const FolderPicker::title = "请选择软件安装路径：";
 
 void FolderPicker::pickInto(QWidget *owner, QLineEdit *pathBox)
 {
-    const auto folder = ui::FolderDialog::chooseFolder(owner, QString::fromUtf8(title));
+    const auto folder = FolderDialog::chooseFolder(owner, QString::fromUtf8(title));
     pathBox->setText(PickedPath::boxText(folder));
 }
 
-} // namespace rx20
+} // namespace rx20::ui

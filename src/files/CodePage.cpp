@@ -1,4 +1,4 @@
-#include "ui/CodePage.h"
+#include "files/CodePage.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -70,8 +70,7 @@ QByteArray CodePage::nameForLocale(const QLocale &locale)
         return "EUC-KR";
     case QLocale::Chinese:
         if (locale.script() == QLocale::TraditionalHanScript
-            || locale.territory() == QLocale::Taiwan
-            || locale.territory() == QLocale::HongKong
+            || locale.territory() == QLocale::Taiwan || locale.territory() == QLocale::HongKong
             || locale.territory() == QLocale::Macau)
             return "Big5";
         return "GBK";

@@ -1,4 +1,4 @@
-#include "ui/CodePage.h"
+#include "files/CodePage.h"
 
 #include <QTest>
 
@@ -39,33 +39,40 @@ private slots:
         QTest::addColumn<QByteArray>("codePage");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ascii") << QByteArray("windows-1252") << "APN=internet" << QByteArray("APN=internet");
-        QTest::newRow("latin") << QByteArray("windows-1252") << QString::fromUtf8("SFR (forfait bloqué)")
+        QTest::newRow("ascii") << QByteArray("windows-1252") << "APN=internet"
+                               << QByteArray("APN=internet");
+        QTest::newRow("latin") << QByteArray("windows-1252")
+                               << QString::fromUtf8("SFR (forfait bloqué)")
                                << QByteArray("SFR (forfait bloqu\xe9)");
-        QTest::newRow("euro") << QByteArray("windows-1252") << QString::fromUtf8("€") << QByteArray("\x80");
+        QTest::newRow("euro") << QByteArray("windows-1252") << QString::fromUtf8("€")
+                              << QByteArray("\x80");
         // Characters outside the code page become "?", whatever the converter
         // would substitute by itself.
-        QTest::newRow("czech in 1252") << QByteArray("windows-1252") << QString::fromUtf8("ř") << QByteArray("?");
-        QTest::newRow("chinese in 1252") << QByteArray("windows-1252") << QString::fromUtf8("a生成b")
-                                         << QByteArray("a??b");
-        QTest::newRow("emoji in 1252") << QByteArray("windows-1252") << QString::fromUtf8("x😀y")
-                                       << QByteArray("x?y");
+        QTest::newRow("czech in 1252")
+            << QByteArray("windows-1252") << QString::fromUtf8("ř") << QByteArray("?");
+        QTest::newRow("chinese in 1252")
+            << QByteArray("windows-1252") << QString::fromUtf8("a生成b") << QByteArray("a??b");
+        QTest::newRow("emoji in 1252")
+            << QByteArray("windows-1252") << QString::fromUtf8("x😀y") << QByteArray("x?y");
         // A lone surrogate is a character the page lacks too; it takes no neighbour with it.
-        QTest::newRow("lone high surrogate at the end") << QByteArray("windows-1252")
-                                                        << (QStringLiteral("ab") + QChar(0xD800))
-                                                        << QByteArray("ab?");
+        QTest::newRow("lone high surrogate at the end")
+            << QByteArray("windows-1252") << (QStringLiteral("ab") + QChar(0xD800))
+            << QByteArray("ab?");
         QTest::newRow("lone high surrogate before a letter")
-            << QByteArray("windows-1252") << (QChar(0xD800) + QStringLiteral("ab")) << QByteArray("?ab");
-        QTest::newRow("lone low surrogate") << QByteArray("windows-1252")
-                                            << (QStringLiteral("a") + QChar(0xDC00) + QStringLiteral("b"))
-                                            << QByteArray("a?b");
-        QTest::newRow("czech in 1250") << QByteArray("windows-1250") << QString::fromUtf8("ř") << QByteArray("\xf8");
-        QTest::newRow("cyrillic in 1251") << QByteArray("windows-1251") << QString::fromUtf8("Мегафон")
-                                          << QByteArray("\xcc\xe5\xe3\xe0\xf4\xee\xed");
-        QTest::newRow("chinese in GBK") << QByteArray("GBK") << QString::fromUtf8("生成")
-                                        << QByteArray("\xc9\xfa\xb3\xc9");
-        QTest::newRow("czech in Shift_JIS") << QByteArray("Shift_JIS") << QString::fromUtf8("aře")
-                                            << QByteArray("a?e");
+            << QByteArray("windows-1252") << (QChar(0xD800) + QStringLiteral("ab"))
+            << QByteArray("?ab");
+        QTest::newRow("lone low surrogate")
+            << QByteArray("windows-1252")
+            << (QStringLiteral("a") + QChar(0xDC00) + QStringLiteral("b")) << QByteArray("a?b");
+        QTest::newRow("czech in 1250")
+            << QByteArray("windows-1250") << QString::fromUtf8("ř") << QByteArray("\xf8");
+        QTest::newRow("cyrillic in 1251")
+            << QByteArray("windows-1251") << QString::fromUtf8("Мегафон")
+            << QByteArray("\xcc\xe5\xe3\xe0\xf4\xee\xed");
+        QTest::newRow("chinese in GBK")
+            << QByteArray("GBK") << QString::fromUtf8("生成") << QByteArray("\xc9\xfa\xb3\xc9");
+        QTest::newRow("czech in Shift_JIS")
+            << QByteArray("Shift_JIS") << QString::fromUtf8("aře") << QByteArray("a?e");
     }
     void encode()
     {

@@ -1,13 +1,13 @@
-#include "app/FolderPicker.h"
-#include "app/PickedPath.h"
+#include "files/PickedPath.h"
 #include "support/DialogQueue.h"
+#include "ui/FolderPicker.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
-using rx20::FolderPicker;
 using rx20::PickedPath;
+using rx20::ui::FolderPicker;
 
 class tst_FolderPicker : public QObject
 {
@@ -19,11 +19,15 @@ private slots:
         const QString sep = QDir::separator();
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("text");
-        QTest::newRow("folder") << "/media/card/DCIM" << QDir::toNativeSeparators("/media/card/DCIM") + sep + "NET.CFG";
+        QTest::newRow("folder") << "/media/card/DCIM"
+                                << QDir::toNativeSeparators("/media/card/DCIM") + sep + "NET.CFG";
         QTest::newRow("root") << "/" << QDir::toNativeSeparators("/") + "NET.CFG";
-        QTest::newRow("trailing separator") << "/media/card/" << QDir::toNativeSeparators("/media/card/") + "NET.CFG";
-        QTest::newRow("no file-system path") << "" << "";
-        QTest::newRow("at the length limit") << "/" + QString(509, 'a') << "/" + QString(509, 'a') + sep + "NET.CFG";
+        QTest::newRow("trailing separator")
+            << "/media/card/" << QDir::toNativeSeparators("/media/card/") + "NET.CFG";
+        QTest::newRow("no file-system path") << ""
+                                             << "";
+        QTest::newRow("at the length limit")
+            << "/" + QString(509, 'a') << "/" + QString(509, 'a') + sep + "NET.CFG";
         QTest::newRow("too long") << "/" + QString(511, 'a') << "";
     }
     void boxText()
@@ -33,10 +37,7 @@ private slots:
         QCOMPARE(PickedPath::boxText(folder), text);
     }
 
-    void cancelGivesEmptyBox()
-    {
-        QCOMPARE(PickedPath::boxText(std::nullopt), QString());
-    }
+    void cancelGivesEmptyBox() { QCOMPARE(PickedPath::boxText(std::nullopt), QString()); }
 
     void pickingFillsTheBoxTwiceInARowAndCancelClears()
     {
@@ -48,7 +49,8 @@ private slots:
         dialogs.expectFolder("/media/card");
         FolderPicker::pickInto(&owner, &box);
         QCOMPARE(dialogs.lastFolderTitle(), QString::fromUtf8("请选择软件安装路径："));
-        const QString once = QDir::toNativeSeparators("/media/card") + QDir::separator() + "NET.CFG";
+        const QString once =
+            QDir::toNativeSeparators("/media/card") + QDir::separator() + "NET.CFG";
         QCOMPARE(box.text(), once);
 
         // A second pick replaces the first; the file name is never doubled.

@@ -3,7 +3,7 @@
 class QLineEdit;
 class QWidget;
 
-namespace rx20 {
+namespace rx20::ui {
 
 // The "..." button of the settings windows: lets the user choose a folder and
 // puts that folder's NET.CFG path into the window's path box.
@@ -15,4 +15,4 @@ public:
     static void pickInto(QWidget *owner, QLineEdit *pathBox);
 };
 
-} // namespace rx20
+} // namespace rx20::ui
