@@ -11,8 +11,29 @@
 
 namespace rx20 {
 
+namespace {
+QByteArray &replacedName()
+{
+    static QByteArray name;
+    return name;
+}
+} // namespace
+
+void CodePage::setSystemName(const QByteArray &name)
+{
+    replacedName() = name;
+}
+
+bool CodePage::isAvailable(const QByteArray &codePage)
+{
+    return QStringEncoder(codePage.constData()).isValid()
+           && QStringDecoder(codePage.constData()).isValid();
+}
+
 QByteArray CodePage::systemName()
 {
+    if (!replacedName().isEmpty())
+        return replacedName();
 #ifdef Q_OS_WIN
     return QByteArray("windows-") + QByteArray::number(uint(GetACP()));
 #else

@@ -15,6 +15,13 @@ public:
     // Name of the code page for this system (on Windows, its ANSI code page).
     static QByteArray systemName();
 
+    // Whether this system can convert text to and from the code page.
+    static bool isAvailable(const QByteArray &codePage);
+
+    // Replaces the system's code page until called with an empty name (tests:
+    // a code page this system cannot convert).
+    static void setSystemName(const QByteArray &name);
+
     // Name of the code page Windows uses for a locale's language.
     static QByteArray nameForLocale(const QLocale &locale);
 

@@ -35,9 +35,19 @@ QString folderProblem(const QString &path)
 
 } // namespace
 
+QString SettingsFile::codePageMissing(const QByteArray &codePage)
+{
+    return QStringLiteral(
+               "The code page %1 cannot be converted on this system; nothing was written.")
+        .arg(QString::fromLatin1(codePage));
+}
+
 FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
 {
     const QByteArray codePage = CodePage::systemName();
+    // Without a converter every character would come out as "?".
+    if (!CodePage::isAvailable(codePage))
+        return FileStatus::failure(codePageMissing(codePage));
     QByteArray out;
     for (const QString &line : lines) {
         if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) {

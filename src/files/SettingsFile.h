@@ -29,7 +29,8 @@ class SettingsFile
 {
 public:
     // Bytes of the file, or a failure when a line holds CR or LF: such a
-    // value would break the file's fixed line layout.
+    // value would break the file's fixed line layout, or when this system
+    // cannot convert the code page.
     static FileStatus encode(const QStringList &lines, QByteArray *bytes);
 
     // Replaces the file atomically: when anything fails, a file that was
@@ -44,6 +45,9 @@ public:
     // The value of a line whose key is keyLength characters long ("=" included):
     // everything after the first keyLength characters, whatever they are.
     static QString valueAfterKey(const QString &line, int keyLength);
+
+    // The message of a Generate refused because the code page cannot be converted.
+    static QString codePageMissing(const QByteArray &codePage);
 
     // A failed read that the window reports when a file ends too early.
     static FileStatus tooShort(const QString &path, int needed, int found);

@@ -1,6 +1,7 @@
 #include "ui/BorderlessForm.h"
 
 #include "ui/Program.h"
+#include "ui/SystemMove.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -107,10 +108,15 @@ void BorderlessForm::mousePressEvent(QMouseEvent *event)
     }
     Form_MouseDown(event->button(), float(Twips::fromPixels(event->position().x())),
                    float(Twips::fromPixels(event->position().y())));
+    // Where the program cannot place the window, the compositor drags it.
+    if (event->buttons() == Qt::MouseButtons(Qt::LeftButton) && SystemMove::isNeeded())
+        SystemMove::start(windowHandle());
 }
 
 void BorderlessForm::mouseMoveEvent(QMouseEvent *event)
 {
+    if (SystemMove::isNeeded())
+        return; // the compositor moves the window, or nothing does
     if (!isBackground(event->position())) {
         event->ignore();
         return;

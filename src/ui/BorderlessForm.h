@@ -7,8 +7,9 @@
 namespace rx20::ui {
 
 // What the three borderless windows share: no title bar, dragging by the
-// window's background with the left button alone, and Esc (character 27),
-// seen before the focused control, ending the program.
+// window's background with the left button alone (handed to the compositor
+// where the program cannot place windows), and Esc (character 27), seen
+// before the focused control, ending the program.
 class BorderlessForm : public QWidget
 {
     Q_OBJECT

@@ -12,12 +12,13 @@ FolderDialog::Handler &handler()
 }
 } // namespace
 
-std::optional<QString> FolderDialog::chooseFolder(QWidget *owner, const QString &title)
+std::optional<QString> FolderDialog::chooseFolder(QWidget *owner, const QString &title,
+                                                  const QString &startFolder)
 {
     if (handler())
-        return handler()(owner, title);
-    const QString folder = QFileDialog::getExistingDirectory(owner, title, QString(),
-                                                             QFileDialog::ShowDirsOnly);
+        return handler()(owner, title, startFolder);
+    const QString folder =
+        QFileDialog::getExistingDirectory(owner, title, startFolder, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

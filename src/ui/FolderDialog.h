@@ -9,14 +9,17 @@ class QWidget;
 
 namespace rx20::ui {
 
-// The platform's folder browser, modal to its owner. Returns the chosen
-// folder, or nothing when the user cancels. Tests answer through the handler.
+// The platform's folder browser, modal to its owner, opening at startFolder.
+// Returns the chosen folder, or nothing when the user cancels. Tests answer
+// through the handler.
 class FolderDialog
 {
 public:
-    static std::optional<QString> chooseFolder(QWidget *owner, const QString &title);
+    static std::optional<QString> chooseFolder(QWidget *owner, const QString &title,
+                                               const QString &startFolder);
 
-    using Handler = std::function<std::optional<QString>(QWidget *owner, const QString &title)>;
+    using Handler = std::function<std::optional<QString>(QWidget *owner, const QString &title,
+                                                         const QString &startFolder)>;
     // An empty handler restores the real dialog.
     static void setHandler(Handler handler);
 };

@@ -5,8 +5,9 @@ class QWidget;
 
 namespace rx20::ui {
 
-// The "..." button of the settings windows: lets the user choose a folder and
-// puts that folder's NET.CFG path into the window's path box.
+// The "..." button of the settings windows: lets the user choose a folder,
+// starting on the memory card when one is in, and puts that folder's NET.CFG
+// path into the window's path box.
 class FolderPicker
 {
 public:

@@ -1,6 +1,7 @@
 // Generate in each of the five windows against what goes wrong on a card: a
 // folder that is gone, a read-only folder, a folder where the file should be,
-// a card that fills up mid-write, and values of a megabyte.
+// a card that fills up mid-write, values of a megabyte, and a code page this
+// system cannot convert.
 #include "camera/CameraSettingsWindow.h"
 #include "camera/MmsSettingsWindow.h"
 #include "files/CodePage.h"
@@ -36,7 +37,14 @@ using rx20::test::DialogQueue;
 
 namespace {
 
-enum class Fault { MissingFolder, ReadOnlyFolder, TargetIsFolder, FullMedium, MegabyteValue };
+enum class Fault {
+    MissingFolder,
+    ReadOnlyFolder,
+    TargetIsFolder,
+    FullMedium,
+    MegabyteValue,
+    NoCodePage
+};
 
 // How a user drives a window's Generate.
 struct Window
@@ -86,6 +94,7 @@ const Window &windowFor(const QString &form)
 }
 
 const QByteArray previous = "[OLD]\r\nkept=1\r\n";
+const QByteArray missingCodePage = "x-rx20-no-such-code-page";
 constexpr rlim_t roomOnCard = 64; // bytes: less than any of the files
 constexpr int nobody = 65534;
 
@@ -248,6 +257,8 @@ QStringList expectedMessages(const Window &w, Fault fault, const QString &card)
         break;
     case Fault::MegabyteValue:
         return expected << w.success;
+    case Fault::NoCodePage:
+        return expected << rx20::SettingsFile::codePageMissing(missingCodePage);
     }
     return expected << QStringLiteral("Could not write %1: %2.").arg(shown, reason);
 }
@@ -271,6 +282,7 @@ private slots:
             {Fault::TargetIsFolder, "folder in the way"},
             {Fault::FullMedium, "full card"},
             {Fault::MegabyteValue, "megabyte value"},
+            {Fault::NoCodePage, "code page not convertible"},
         };
         for (const Window &w : windows()) {
             for (const auto &[fault, name] : faults)
@@ -328,6 +340,9 @@ private slots:
             const std::unique_ptr<QWidget> window = fillIn(w, card, fault == Fault::MegabyteValue);
             for (const QString &message : expected)
                 dialogs.expectMessage(message);
+            if (fault == Fault::NoCodePage)
+                rx20::CodePage::setSystemName(missingCodePage);
+            const auto systemCodePage = qScopeGuard([] { rx20::CodePage::setSystemName({}); });
             clickGenerate(window.get());
             VERIFY_DIALOGS(dialogs);
         }

@@ -3,6 +3,8 @@
 #include "cli/CameraCfgCommand.h"
 #include "cli/MmsIniCommand.h"
 #include "cli/NetCfgCommand.h"
+#include "files/CodePage.h"
+#include "files/SettingsFile.h"
 #include "smtp/MailPhoneSettingsWindow.h"
 #include "smtp/SmtpSettingsWindow.h"
 #include "support/DialogQueue.h"
@@ -13,6 +15,7 @@
 #include "CommandRun.h"
 #include "WindowDriver.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -310,6 +313,20 @@ private slots:
             cli::MmsIniCommand(), path.isEmpty() ? QStringList() : QStringList{"-o", path});
         QCOMPARE(run.value("written"), working.file(written));
         QVERIFY(QFile::exists(working.file(written)));
+    }
+
+    // A code page this system cannot convert: one message naming it, no file.
+    void codePageNotConvertible()
+    {
+        test::WorkingFolder working;
+        const QByteArray missing = "x-rx20-no-such-code-page";
+        CodePage::setSystemName(missing);
+        const auto restore = qScopeGuard([] { CodePage::setSystemName({}); });
+        const CommandRun run = CommandRun::of(cli::MmsIniCommand(), {});
+        QVERIFY(run.status != 0);
+        QVERIFY2(run.err.contains(SettingsFile::codePageMissing(missing)), qPrintable(run.err));
+        QVERIFY2(!run.out.contains("written="), qPrintable(run.out));
+        QVERIFY(!QFile::exists(working.file("MMS.INI")));
     }
 };
 

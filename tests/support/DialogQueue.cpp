@@ -23,8 +23,10 @@ DialogQueue::DialogQueue()
                                         .arg(text, wanted)),
                          __FILE__, __LINE__);
     });
-    ui::FolderDialog::setHandler([this](QWidget *, const QString &title) -> std::optional<QString> {
+    ui::FolderDialog::setHandler([this](QWidget *, const QString &title,
+                                        const QString &startFolder) -> std::optional<QString> {
         m_folderTitle = title;
+        m_folderStart = startFolder;
         if (m_expected.isEmpty() || !std::holds_alternative<Folder>(m_expected.first())) {
             QTest::qFail("Unexpected folder browser", __FILE__, __LINE__);
             return std::nullopt;
@@ -58,10 +60,10 @@ bool DialogQueue::verify(const char *file, int line)
 {
     if (m_expected.isEmpty())
         return true;
-    const QString what = std::holds_alternative<Message>(m_expected.first())
-                             ? QStringLiteral("message \"%1\"")
-                                   .arg(std::get<Message>(m_expected.first()).text)
-                             : QStringLiteral("folder browser");
+    const QString what =
+        std::holds_alternative<Message>(m_expected.first())
+            ? QStringLiteral("message \"%1\"").arg(std::get<Message>(m_expected.first()).text)
+            : QStringLiteral("folder browser");
     QTest::qFail(qPrintable(QStringLiteral("%1 queued dialog(s) never shown, first: %2")
                                 .arg(m_expected.size())
                                 .arg(what)),

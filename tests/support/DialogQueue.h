@@ -29,6 +29,7 @@ public:
     // Every message box text shown so far, in order.
     QStringList messages() const { return m_messages; }
     QString lastFolderTitle() const { return m_folderTitle; }
+    QString lastFolderStart() const { return m_folderStart; }
     bool isEmpty() const { return m_expected.isEmpty(); }
 
     // Fails the running test if expectations are left over; returns whether
@@ -36,13 +37,20 @@ public:
     bool verify(const char *file, int line);
 
 private:
-    struct Message { QString text; };
-    struct Folder { std::optional<QString> folder; };
+    struct Message
+    {
+        QString text;
+    };
+    struct Folder
+    {
+        std::optional<QString> folder;
+    };
     using Expectation = std::variant<Message, Folder>;
 
     QList<Expectation> m_expected;
     QStringList m_messages;
     QString m_folderTitle;
+    QString m_folderStart;
 };
 
 // Records how often the program was ended (Esc) instead of ending it.

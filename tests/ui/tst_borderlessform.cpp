@@ -1,13 +1,16 @@
 #include "support/DialogQueue.h"
 #include "ui/BorderlessForm.h"
+#include "ui/SystemMove.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QTest>
 
 using rx20::ui::BorderlessForm;
+using rx20::ui::SystemMove;
 using rx20::ui::Twips;
 
 namespace {
@@ -28,9 +31,11 @@ public:
     QLabel *label;
 };
 
-void send(QWidget *target, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+void send(QWidget *target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+          Qt::MouseButtons buttons)
 {
-    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons,
+                      Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
 
@@ -59,7 +64,8 @@ private slots:
         // Pressed at (200,100) and moved to (230,115) inside the window.
         QTest::newRow("left") << true << int(Qt::LeftButton) << QPoint(30, 15);
         QTest::newRow("right") << true << int(Qt::RightButton) << QPoint(0, 0);
-        QTest::newRow("left and right") << true << int(Qt::LeftButton | Qt::RightButton) << QPoint(0, 0);
+        QTest::newRow("left and right")
+            << true << int(Qt::LeftButton | Qt::RightButton) << QPoint(0, 0);
         QTest::newRow("none") << true << int(Qt::NoButton) << QPoint(0, 0);
         // Without a press the anchor is still (0, 0).
         QTest::newRow("left, no press") << false << int(Qt::LeftButton) << QPoint(230, 115);
@@ -76,6 +82,56 @@ private slots:
             send(&window, QEvent::MouseButtonPress, {200, 100}, Qt::LeftButton, Qt::LeftButton);
         send(&window, QEvent::MouseMove, {230, 115}, Qt::NoButton, Qt::MouseButtons(buttons));
         QCOMPARE(window.pos(), QPoint(300, 200) + shift);
+    }
+
+    // Where windows cannot be placed (Wayland), a left press on the background
+    // hands the drag to the compositor and the window never moves itself.
+    void dragIsHandedOverWhereWindowsCannotBePlaced_data()
+    {
+        QTest::addColumn<bool>("placeable");
+        QTest::addColumn<bool>("onControl");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("handedOver");
+        QTest::addColumn<QPoint>("shift");
+        QTest::newRow("wayland, left on background")
+            << false << false << int(Qt::LeftButton) << true << QPoint(0, 0);
+        QTest::newRow("wayland, right on background")
+            << false << false << int(Qt::RightButton) << false << QPoint(0, 0);
+        QTest::newRow("wayland, left on a control")
+            << false << true << int(Qt::LeftButton) << false << QPoint(0, 0);
+        QTest::newRow("placeable, left on background")
+            << true << false << int(Qt::LeftButton) << false << QPoint(30, 15);
+    }
+    void dragIsHandedOverWhereWindowsCannotBePlaced()
+    {
+        QFETCH(bool, placeable);
+        QFETCH(bool, onControl);
+        QFETCH(int, button);
+        QFETCH(bool, handedOver);
+        QFETCH(QPoint, shift);
+        QList<QWindow *> handed;
+        SystemMove::setCheck([placeable] { return !placeable; });
+        SystemMove::setStarter([&handed](QWindow *w) {
+            handed.append(w);
+            return true;
+        });
+        const auto restore = qScopeGuard([] {
+            SystemMove::setCheck({});
+            SystemMove::setStarter({});
+        });
+        Window window;
+        window.move(300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint at = window.pos();
+        const auto pressed = Qt::MouseButton(button);
+        if (onControl)
+            QTest::mousePress(window.label, pressed, {}, {5, 5});
+        else
+            send(&window, QEvent::MouseButtonPress, {200, 100}, pressed, pressed);
+        send(&window, QEvent::MouseMove, {230, 115}, Qt::NoButton, pressed);
+        QCOMPARE(handed, handedOver ? QList<QWindow *>{window.windowHandle()} : QList<QWindow *>{});
+        QCOMPARE(window.pos(), at + (pressed == Qt::LeftButton && !onControl ? shift : QPoint()));
     }
 
     void anchorIsInTwipsAndAnyButtonSetsIt()
