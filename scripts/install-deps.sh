@@ -9,15 +9,19 @@ packages=(
     fonts-liberation2                        # metric twin of Times New Roman
     fonts-wqy-microhei                       # Chinese texts
     xvfb xauth                               # a display for machines without one
+    qt6-wayland                              # a Wayland client on a Wayland session
 )
 
 # Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh,
-# "package" for the .deb (cpack --preset deb).
+# "package" for the .deb (cpack --preset deb) and its checks
+# (scripts/check-package.sh), "wayland" for the smoke test under weston.
 for group in "$@"; do
     case "$group" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and clang's sanitizers
         bench) packages+=(valgrind hyperfine) ;;       # instruction counts, wall time
-        package) packages+=(dpkg-dev file) ;;          # dpkg-shlibdeps finds the package's dependencies
+        # dpkg-shlibdeps finds the package's dependencies; help2man writes rx20-config(1)
+        package) packages+=(dpkg-dev file help2man lintian desktop-file-utils appstream) ;;
+        wayland) packages+=(weston) ;;                 # a Wayland compositor without a screen
         *) echo "install-deps.sh: unknown group $group" >&2 && exit 2 ;;
     esac
 done
