@@ -442,25 +442,45 @@ private:
     void act()
     {
         m_messages.clear();
-        QList<QWidget *> controls = usable();
-        if (chance(3) || controls.isEmpty())
-            return pressEsc();
-        QWidget *target = controls.at(below(int(controls.size())));
-        if (auto *box = qobject_cast<QLineEdit *>(target))
-            return edit(box, box->objectName());
-        if (auto *list = qobject_cast<QComboBox *>(target)) {
-            if (list->isEditable() && chance(40))
-                return edit(list->lineEdit(), list->objectName());
-            return pick(list);
+        const QList<QWidget *> controls = usable();
+        QList<QLineEdit *> boxes;
+        QList<QComboBox *> lists;
+        QList<QWidget *> buttons;
+        for (QWidget *c : controls) {
+            if (auto *box = qobject_cast<QLineEdit *>(c))
+                boxes << box;
+            else if (auto *list = qobject_cast<QComboBox *>(c))
+                lists << list;
+            else
+                buttons << c;
         }
+        for (QComboBox *list : std::as_const(lists)) {
+            if (list->isEditable())
+                boxes << list->lineEdit();
+        }
+        const int roll = below(100);
+        if (roll < 2 || controls.isEmpty())
+            return pressEsc();
+        if (roll < 47 && !boxes.isEmpty()) {
+            QLineEdit *box = oneOf(boxes);
+            return edit(box, qobject_cast<QComboBox *>(box->parent()) ? box->parent()->objectName()
+                                                                       : box->objectName());
+        }
+        if (roll < 62 && !lists.isEmpty())
+            return pick(oneOf(lists));
+        if (buttons.isEmpty())
+            return pressEsc();
+        // Exit throws the window's state away; most users stay a while.
+        QWidget *target = oneOf(buttons);
+        if (target->objectName() == "Command3" && chance(70))
+            target = oneOf(buttons);
         if (auto *label = qobject_cast<QLabel *>(target)) {
             m_description = "click " + label->objectName();
             clickLabel(label);
             settle();
             return;
         }
-        if (auto *button = qobject_cast<QAbstractButton *>(target))
-            return press(button);
+        press(qobject_cast<QAbstractButton *>(target));
     }
 
     void edit(QLineEdit *box, const QString &name)
