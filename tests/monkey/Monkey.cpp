@@ -58,6 +58,7 @@ struct Rules
     QStringList lines;    // values of lines 2.. as written
     int lastLineRead;     // Read fills boxes from lines 2..this
     bool borderless;      // Esc ends the program
+    QStringList neverShown; // controls no action may bring into view
 };
 
 const QList<Rules> &allRules()
@@ -66,86 +67,46 @@ const QList<Rules> &allRules()
     static const QString needEmail = QStringLiteral("Need Email Input");
     static const QString created = QStringLiteral("Create configure file success.");
     static const QString readOk = QStringLiteral("Read configure file success.");
+    // clang-format off
     static const QList<Rules> rules = {
-        {"Form1", {"Form1", "Form5"}, {}, Kind::MmsIni, {}, false, false, {}, {}, {}, {}, 0, true},
-        {"Form5",
-         {"Form5"},
-         "MMS.INI",
-         Kind::MmsIni,
-         "Text17",
-         false,
-         false,
-         created,
-         {},
+        // form, family, file, kind, path box, box is the file, announces, success,
+        // Read's refusals, other messages, lines 2.., last line Read fills, borderless,
+        // never shown
+        {"Form1", {"Form1", "Form5"}, {}, Kind::MmsIni, {}, false, false, {}, {}, {}, {}, 0, true, {}},
+        {"Form5", {"Form5"}, "MMS.INI", Kind::MmsIni, "Text17", false, false, created, {},
          {needPhone, needEmail, readOk},
          QString("Text4 Text1 Text5 Text6 Text7 Text8 Text9 Text10 Text11 Text12 Text13 Text14 "
                  "Text15 Text16 Text20 Text21 Text1 Text19 Text18 Text12 Text13 Text14 Text15 "
-                 "Text16")
-             .split(' '),
-         25,
-         true},
-        {"Form4",
-         {"Form4"},
-         "NET.CFG",
-         Kind::SmtpNetCfg,
-         "Text1",
-         false,
-         true,
+                 "Text16").split(' '),
+         25, true, {"Text2", "Text3", "Combo5", "Command1"}},
+        {"Form4", {"Form4"}, "NET.CFG", Kind::SmtpNetCfg, "Text1", false, true,
          "Create configure file!",
-         {"Path is not exist", "NET.CFG is not exist",
-          "it is not smtp config,don't read this file"},
+         {"Path is not exist", "NET.CFG is not exist", "it is not smtp config,don't read this file"},
          {},
-         QString("Text2 Combo1 Text6 Text7 Text8 Text9 Text10 Text11 Text12 Text13 @ssl")
-             .split(' '),
-         11,
-         false},
-        {"Form7",
-         {"Form7"},
-         "NET.CFG",
-         Kind::MailNetCfg,
-         "Text18",
-         false,
-         false,
-         created,
-         {},
+         QString("Text2 Combo1 Text6 Text7 Text8 Text9 Text10 Text11 Text12 Text13 @ssl").split(' '),
+         11, false, {}},
+        {"Form7", {"Form7"}, "NET.CFG", Kind::MailNetCfg, "Text18", false, false, created, {},
          {needPhone, needEmail, readOk},
          QString("Text1 Text4 Text5 Text6 Text17 Text12 Text13 Text14 Text15 Text16 @ssl Text7 "
-                 "Text2 Text3")
-             .split(' '),
-         15,
-         true},
-        {"Form3",
-         {"Form3"},
-         "NET.CFG",
-         Kind::MmsNetCfg,
-         "Text15",
-         true,
-         true,
+                 "Text2 Text3").split(' '),
+         15, true, {"Text8", "Text9", "Text10", "Text11", "Command1"}},
+        {"Form3", {"Form3"}, "NET.CFG", Kind::MmsNetCfg, "Text15", true, true,
          "Create configure file!",
          {"Path is not exist,please set path!", "NET.CFG is not exist",
           "it is not mms config,don't read this file"},
          {"At least One phone or Email should be input!"},
          QString("Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Text11 Text12 "
-                 "Text13 Text14")
-             .split(' '),
-         15,
-         false},
-        {"Form2",
-         {"Form2"},
-         "CAMERA.CFG",
-         Kind::CameraCfg,
-         {},
-         false,
-         false,
-         QString::fromUtf8("生成配置文件成功"),
-         {},
+                 "Text13 Text14").split(' '),
+         15, false, {}},
+        {"Form2", {"Form2"}, "CAMERA.CFG", Kind::CameraCfg, {}, false, false,
+         QString::fromUtf8("生成配置文件成功"), {},
          {"The number you set is out of range", "Set Time is out of range"},
          QString("Combo1 Combo2 Combo3 Combo4 Combo5 Text1 Combo6 Text2 Text3+Combo7 Combo8 Combo9 "
                  "Combo10 Combo11 Combo12 Combo13 Combo15 Text4+:+Text5 Text6+:+Text7 Combo14")
              .split(' '),
-         17,
-         false},
+         17, false, {}},
     };
+    // clang-format on
     return rules;
 }
 
@@ -387,7 +348,14 @@ private:
                 m_ssl.clear();
         }
         if (!m_active)
-            fail("no window of the session is shown");
+            return fail("no window of the session is shown");
+        for (const QString &name : rulesOf(m_active).neverShown) {
+            QWidget *c = control<QWidget>(name);
+            if (!c || c->isVisibleTo(m_active))
+                fail(name + " is shown");
+        }
+        if (QApplication::activePopupWidget())
+            fail("a drop-down list is left open");
     }
 
     static QString difference(const QStringList &a, const QStringList &b)
