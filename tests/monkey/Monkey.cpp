@@ -46,18 +46,18 @@ namespace {
 struct Rules
 {
     QString form;
-    QStringList family;   // windows this session moves between
-    QString fileName;     // what Generate writes
-    Kind kind;            // and how the project's reader takes it
-    QString pathBox;      // empty: the working folder
-    bool boxIsFile;       // Generate and Read use the box's text as it is
-    bool announces;       // "Save to <target>" before the write
-    QString success;      // Generate's last message when it wrote
-    QStringList refusals; // Read's own refusals
-    QStringList notes;    // every other message of the window
-    QStringList lines;    // values of lines 2.. as written
-    int lastLineRead;     // Read fills boxes from lines 2..this
-    bool borderless;      // Esc ends the program
+    QStringList family;     // windows this session moves between
+    QString fileName;       // what Generate writes
+    Kind kind;              // and how the project's reader takes it
+    QString pathBox;        // empty: the working folder
+    bool boxIsFile;         // Generate and Read use the box's text as it is
+    bool announces;         // "Save to <target>" before the write
+    QString success;        // Generate's last message when it wrote
+    QStringList refusals;   // Read's own refusals
+    QStringList notes;      // every other message of the window
+    QStringList lines;      // values of lines 2.. as written
+    int lastLineRead;       // Read fills boxes from lines 2..this
+    bool borderless;        // Esc ends the program
     QStringList neverShown; // controls no action may bring into view
 };
 
@@ -432,7 +432,7 @@ private:
         if (roll < 47 && !boxes.isEmpty()) {
             QLineEdit *box = oneOf(boxes);
             return edit(box, qobject_cast<QComboBox *>(box->parent()) ? box->parent()->objectName()
-                                                                       : box->objectName());
+                                                                      : box->objectName());
         }
         if (roll < 62 && !lists.isEmpty())
             return pick(oneOf(lists));
@@ -519,10 +519,23 @@ private:
             const QModelIndex item =
                 view->model()->index(index, list->modelColumn(), list->rootModelIndex());
             view->scrollTo(item);
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                              view->visualRect(item).center());
-            if (guard && guard->view()->isVisible())
+            const QString chosen = list->itemText(index);
+            // The pointer crosses the list to the item, then presses and lets go.
+            const QRect area = view->viewport()->rect();
+            const QPoint over = view->visualRect(item).intersected(area).center();
+            for (const QPoint &at : {area.topLeft(), area.bottomRight(), over}) {
+                QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at),
+                                 Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(view->viewport(), &move);
+            }
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, over);
+            if (guard && guard->view()->isVisible()) {
                 guard->hidePopup();
+                fail("the list stayed open after a pick");
+            }
+            if (guard && guard->currentText() != chosen)
+                fail(QStringLiteral("picking \"%1\" shows \"%2\"")
+                         .arg(chosen, guard->currentText()));
         } else {
             const bool down = chance(60);
             m_description =
