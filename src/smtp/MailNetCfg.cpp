@@ -1,6 +1,7 @@
 #include "smtp/MailNetCfg.h"
 
 #include "smtp/Scrambler.h"
+#include "ui/CodePage.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,21 +19,21 @@ const QString header = QStringLiteral("[SMTP]");
 const std::array<QString, MailNetCfg::lineCount - 1> &keys()
 {
     static const std::array<QString, MailNetCfg::lineCount - 1> instance = {
-        QStringLiteral("APN="),        QStringLiteral("Server="),     QStringLiteral("Port="),
-        QStringLiteral("Sender="),     QStringLiteral("Password="),   QStringLiteral("Email1="),
-        QStringLiteral("Email2="),     QStringLiteral("Email3="),     QStringLiteral("Email4="),
-        QStringLiteral("Email5="),     QStringLiteral("SSL="),        QStringLiteral("Phone1="),
+        QStringLiteral("APN="),        QStringLiteral("Server="),      QStringLiteral("Port="),
+        QStringLiteral("Sender="),     QStringLiteral("Password="),    QStringLiteral("Email1="),
+        QStringLiteral("Email2="),     QStringLiteral("Email3="),      QStringLiteral("Email4="),
+        QStringLiteral("Email5="),     QStringLiteral("SSL="),         QStringLiteral("Phone1="),
         QStringLiteral("APNAccount="), QStringLiteral("APNPassword="),
     };
     return instance;
 }
 
 // The values in the order of keys(); const or not, as the values are.
-template<typename Values>
+template <typename Values>
 std::array<decltype(&std::declval<Values &>().apn), MailNetCfg::lineCount - 1> fields(Values &v)
 {
-    return {&v.apn,       &v.server,    &v.port,      &v.sender, &v.password,
-            &v.emails[0], &v.emails[1], &v.emails[2], &v.emails[3], &v.emails[4],
+    return {&v.apn,       &v.server,    &v.port,       &v.sender,     &v.password,
+            &v.emails[0], &v.emails[1], &v.emails[2],  &v.emails[3],  &v.emails[4],
             &v.ssl,       &v.phone1,    &v.apnAccount, &v.apnPassword};
 }
 
@@ -75,7 +76,8 @@ FileStatus MailNetCfg::parse(const QStringList &lines, const QString &path,
     MailNetCfgValues read;
     const auto targets = fields(read);
     for (std::size_t i = 0; i < keys().size(); ++i)
-        *targets[i] = SettingsFile::valueAfterKey(lines.at(qsizetype(i) + 1), int(keys()[i].size()));
+        *targets[i] =
+            SettingsFile::valueAfterKey(lines.at(qsizetype(i) + 1), int(keys()[i].size()));
     *values = read;
     return FileStatus::success();
 }
@@ -83,8 +85,23 @@ FileStatus MailNetCfg::parse(const QStringList &lines, const QString &path,
 FileStatus MailNetCfg::scrambledBytes(const MailNetCfgValues &values, QByteArray *bytes)
 {
     QByteArray plain;
-    if (FileStatus status = SettingsFile::encode(lines(values), &plain); !status)
+    const QStringList all = lines(values);
+    if (FileStatus status = SettingsFile::encode(all, &plain); !status)
         return status;
+    // Two code page characters pass the scrambler unchanged as the bytes of a
+    // scrambled line end ("òñ" in windows-1252): such a value would split its
+    // line on the card.
+    const QByteArray lineEnd = Scrambler::scramble("\r\n");
+    for (const QString &line : all) {
+        const QByteArray encoded = CodePage::encode(line, CodePage::systemName());
+        if (Scrambler::scramble(encoded).contains(lineEnd)) {
+            const QString key = line.section(QLatin1Char('='), 0, 0).left(40);
+            return FileStatus::failure(
+                QStringLiteral("The value of \"%1=\" holds \"%2\", which the camera reads as a "
+                               "line break; change it and try again.")
+                    .arg(key, CodePage::decode(lineEnd, CodePage::systemName())));
+        }
+    }
     *bytes = Scrambler::scramble(plain);
     return FileStatus::success();
 }
