@@ -115,8 +115,7 @@ bool isFileFailure(const QString &message)
     return message.startsWith(QLatin1String("Could not write "))
            || message.startsWith(QLatin1String("Could not read "))
            || (message.startsWith(QLatin1String("The value of \""))
-               && message.endsWith(
-                   QLatin1String("\" holds a line break; remove it and try again.")));
+               && message.endsWith(QLatin1String("try again.")));
 }
 
 const QRegularExpression &controlName()
@@ -255,7 +254,7 @@ private:
                 text += QString::fromUcs4(
                     std::array<char32_t, 1>{char32_t(0x1f600 + below(0x50))}.data(), 1);
             else if (kind < 83)
-                text += QString::fromUtf8("€ñÿýšŒ™").at(below(7));
+                text += QString::fromUtf8("€ñÿýšŒ™ò").at(below(8));
             else if (kind < 86)
                 text += QString("\t\r\n").at(below(3));
             else if (kind < 90)
