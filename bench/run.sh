@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Start-up and memory of the windowed program against a bare Qt window built
-# with the same flags, and the cost of every Generate and Read. Prints ratios.
+# Start-up and memory of the windowed program against a reference window with
+# the same content and none of the program's code, and against a bare Qt
+# window, all built with the same flags; and the cost of every Generate and
+# Read. Prints ratios.
 # Usage: bench/run.sh [RUNS] (wall-time runs per start-up program, default 30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +14,7 @@ out="$build/results"
 scripts/install-deps.sh bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRX20_BUILD_TESTS=OFF \
     -DRX20_BENCH=ON >/dev/null
-cmake --build "$build" --target bench_startup bench_bare_window bench_files
+cmake --build "$build" --target bench_startup bench_bare_window bench_reference_window bench_files
 mkdir -p "$out"
 
 # The same display for both; offscreen and a fixed hash seed keep instruction
@@ -20,6 +22,7 @@ mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen QT_HASH_SEED=0 LC_ALL=C.UTF-8 LANG=C.UTF-8
 program="$build/bench/bench_startup"
 bare="$build/bench/bench_bare_window"
+reference="$build/bench/bench_reference_window"
 
 # Instructions of a whole run, or of one function and all it calls.
 callgrind() { # name command...
@@ -38,9 +41,11 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 echo "== start-up, instructions (callgrind)"
 callgrind bare "$bare"
+callgrind reference "$reference"
 callgrind program "$program"
 callgrind program-again "$program"
 bare_ir=$(total bare)
+reference_ir=$(total reference)
 program_ir=$(total program)
 
 echo "== start-up, nothing built before it is needed"
@@ -58,10 +63,11 @@ grep -qF 'MainWindow::MainWindow(' "$out/program.txt" || lazy="FAILED (no main w
 echo "== start-up, peak memory (5 runs each)"
 peak() { for _ in 1 2 3 4 5; do "$1" 2>&1 | awk '/^peak-kib/ { print $2 }'; done | median; }
 bare_kib=$(peak "$bare")
+reference_kib=$(peak "$reference")
 program_kib=$(peak "$program")
 
 echo "== start-up, wall time (hyperfine, $runs runs each)"
-hyperfine -N --warmup 3 --runs "$runs" --export-json "$out/startup.json" "$bare" "$program" \
+hyperfine -N --warmup 3 --runs "$runs" --export-json "$out/startup.json" "$bare" "$program" "$reference" \
     >"$out/hyperfine.txt"
 means=($(grep -o '"mean": *[0-9.e-]*' "$out/startup.json" | grep -o '[0-9.e-]*$'))
 
@@ -71,11 +77,13 @@ callgrind files "$build/bench/bench_files" "$rounds"
 "$build/bench/bench_files" 200 >"$out/files-wall.txt"
 
 echo
-echo "start-up, program / bare Qt window"
+echo "start-up         program / reference   program / bare Qt window"
 again=$(awk -v a="$(total program-again)" -v b="$program_ir" 'BEGIN { printf "%+.2f%%", 100 * (a - b) / b }')
-echo "  instructions  $(ratio "$program_ir" "$bare_ir")  ($program_ir / $bare_ir; a second run of the program: $again)"
-echo "  peak memory   $(ratio "$program_kib" "$bare_kib")"
-echo "  wall time     $(ratio "${means[1]}" "${means[0]}")  (means of $runs runs)"
+printf '  %-14s %19s %26s\n' instructions "$(ratio "$program_ir" "$reference_ir")" "$(ratio "$program_ir" "$bare_ir")"
+printf '  %-14s %19s %26s\n' "peak memory" "$(ratio "$program_kib" "$reference_kib")" "$(ratio "$program_kib" "$bare_kib")"
+printf '  %-14s %19s %26s\n' "wall time" "$(ratio "${means[1]}" "${means[2]}")" "$(ratio "${means[1]}" "${means[0]}")"
+echo "  (instructions: program $program_ir, reference $reference_ir, bare $bare_ir; a second run of the"
+echo "   program: $again. Peak memory: medians of 5 runs. Wall time: means of $runs runs.)"
 echo "  only the main window built, no catalogue read: $lazy"
 echo
 echo "each click, against the bare Qt window's whole start-up"

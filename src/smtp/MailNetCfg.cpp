@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "smtp/Scrambler.h"
+#include "ui/CodePage.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,8 +86,23 @@ FileStatus MailNetCfg::parse(const QStringList &lines, const QString &path,
 FileStatus MailNetCfg::scrambledBytes(const MailNetCfgValues &values, QByteArray *bytes)
 {
     QByteArray plain;
-    if (FileStatus status = SettingsFile::encode(lines(values), &plain); !status)
+    const QStringList all = lines(values);
+    if (FileStatus status = SettingsFile::encode(all, &plain); !status)
         return status;
+    // Two code page characters pass the scrambler unchanged as the bytes of a
+    // scrambled line end ("òñ" in windows-1252): such a value would split its
+    // line on the card.
+    const QByteArray lineEnd = Scrambler::scramble("\r\n");
+    for (const QString &line : all) {
+        const QByteArray encoded = CodePage::encode(line, CodePage::systemName());
+        if (Scrambler::scramble(encoded).contains(lineEnd)) {
+            const QString key = line.section(QLatin1Char('='), 0, 0).left(40);
+            return FileStatus::failure(
+                QStringLiteral("The value of \"%1=\" holds \"%2\", which the camera reads as a "
+                               "line break; change it and try again.")
+                    .arg(key, CodePage::decode(lineEnd, CodePage::systemName())));
+        }
+    }
     *bytes = Scrambler::scramble(plain);
     return FileStatus::success();
 }

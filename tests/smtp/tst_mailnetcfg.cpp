@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using rx20::FileStatus;
 using rx20::MailNetCfg;
 using rx20::MailNetCfgValues;
 using rx20::Scrambler;
@@ -56,6 +57,27 @@ private slots:
                                        "Email4=\r\nEmail5=\r\nSSL=1\r\nPhone1=\r\n"
                                        "APNAccount=\r\nAPNPassword=\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"NET.CFG"});
+    }
+
+    // "òñ" passes the scrambler as the bytes of a scrambled CR LF, so the
+    // card would show a line break inside the value: refused, old file kept.
+    void writeRefusesAValueThatScramblesToALineEnd()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("NET.CFG");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept") == 4);
+        old.close();
+        MailNetCfgValues v;
+        v.password = QString::fromUtf8("xòñy");
+        const FileStatus status = MailNetCfg::write(path, v);
+        QVERIFY(!status.ok);
+        QVERIFY2(status.message.startsWith("The value of \"Password=\""),
+                 qPrintable(status.message));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("kept"));
+        v.password = QString::fromUtf8("ñò");
+        QVERIFY(MailNetCfg::write(path, v).ok);
     }
 };
 
