@@ -2,7 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "smtp/Scrambler.h"
-#include "ui/CodePage.h"
+#include "files/CodePage.h"
 
 #include <QDir>
 #include <QFile>

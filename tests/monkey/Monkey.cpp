@@ -3,8 +3,8 @@
 // every one. Usage: rx20_monkey ACTIONS SEED [FORM] [PROGRESS-FILE]
 // Exits 1 on the first broken invariant, naming the seed and the action.
 #include "app/FormDefinitions.h"
+#include "files/CodePage.h"
 #include "inspect/Document.h"
-#include "ui/CodePage.h"
 #include "ui/FolderDialog.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
@@ -188,11 +188,12 @@ public:
             if (parent != m_active)
                 fail(QStringLiteral("message \"%1\" not owned by the window").arg(text));
         });
-        rx20::ui::FolderDialog::setHandler([this](QWidget *, const QString &title) {
-            if (title != QString::fromUtf8("请选择软件安装路径："))
-                fail("folder browser titled " + title);
-            return m_folderAnswer;
-        });
+        rx20::ui::FolderDialog::setHandler(
+            [this](QWidget *, const QString &title, const QString &) {
+                if (title != QString::fromUtf8("请选择软件安装路径："))
+                    fail("folder browser titled " + title);
+                return m_folderAnswer;
+            });
         rx20::ui::Program::setEndHandler([this] { ++m_ends; });
     }
 
