@@ -62,16 +62,22 @@ std::optional<QString> column(const Preset &preset, const QString &name)
     return preset.password;
 }
 
-// Every carried column whose key the file holds has the file's value.
+// Every carried column whose key the file holds has the file's value, and
+// those values single the preset out: a single-word APN alone ("mms") is
+// shared by too many operators to say which one filled the file.
 bool holds(const Preset &preset, const QHash<QString, const Setting *> &byKey)
 {
+    int compared = 0;
     for (auto it = keyOfColumn().cbegin(); it != keyOfColumn().cend(); ++it) {
         const std::optional<QString> value = column(preset, it.key());
         const Setting *setting = byKey.value(it.value());
-        if (value && setting && setting->value != *value)
+        if (!value || !setting)
+            continue;
+        if (setting->value != *value)
             return false;
+        ++compared;
     }
-    return true;
+    return compared > 1 || preset.apn.contains(QLatin1Char('.'));
 }
 
 QString nameOf(const Preset &preset)
