@@ -347,8 +347,10 @@ class Operator:
         self.names -= GENERIC_WORDS
         countries = lists.countries(e)
         self.networks = {n for n, d in lists.owner.items() if n[0] in countries and d in self.domains}
-        if not self.networks:
-            self.networks = set(lists.nets(e))
+        # The source entry's own network too, unless it was filed under another operator's
+        # network while its operator has one of its own; a virtual operator's entry says so.
+        if not self.networks or 'mvno_type' in e:
+            self.networks |= lists.nets(e)
 
     def foreign(self, e):
         return any(d not in self.domains and not self.lists.home.get(d, set()) & self.networks
