@@ -26,10 +26,11 @@ named entry writes otherwise, and sets the status: "sourced" when every carried 
 fixed by the catalogue or named by a source and non-empty, "unsourced" when no value is
 named, "partly sourced" otherwise.
 
-`review` compares every sourced value with the same network's entries in the lists published
-after its source and prints each difference with its class (see classify()); `--write` takes the
-repaired values (provenance naming the later entry, a note naming the old value) and records the
-newest list's value of every real change in the `newer` column. Run `fill` after it.
+`review` weighs every sourced value against its network's entries in all five lists and the
+operator's own entries (see review() and Operator) and prints each difference with its class;
+`--write` takes the slips and repairs (provenance naming the entries that write the value, a note
+naming the old one) and records in the `newer` column what the operator's own entries of the
+newest list write instead. Run `fill` after it.
 """
 import argparse
 import os
