@@ -348,10 +348,13 @@ class Operator:
         self.names -= GENERIC_WORDS
         countries = lists.countries(e)
         self.networks = {n for n, d in lists.owner.items() if n[0] in countries and d in self.domains}
-        # The source entry's own network too, unless it was filed under another operator's
-        # network while its operator has one of its own; a virtual operator's entry says so.
+        # The source entry's own network too, unless it was filed under another operator's: one
+        # whose entries mostly write a domain the source entry does not, while its operator has a
+        # network of its own. A virtual operator's entry is on another's network by design.
         if not self.networks or 'mvno_type' in e:
             self.networks |= lists.nets(e)
+        else:
+            self.networks |= {n for n in lists.nets(e) if lists.owner.get(n) in lists.domains(e)}
 
     def foreign(self, e):
         return any(d not in self.domains and not self.lists.home.get(d, set()) & self.networks
@@ -578,6 +581,8 @@ def review(copy, rows, lists, out):
                 if slip(field, value, best) and \
                         support(siblings[best]) > support(siblings[normal_form(field, value)]):
                     if best == normal_form(field, old):
+                        out.append(('current', copy, r, field, attr, old, old,
+                                    [siblings[best][0][:2]], file, e))
                         continue
                     candidates = [t for t in siblings[best] if t[0] == lf] or siblings[best]
                     lf, le, value = candidates[0]
