@@ -84,6 +84,26 @@ QList<QStringList> requiredGroups(Kind kind)
     return {};
 }
 
+// Keys whose value the network reads as one name: letters, digits, "-" and "." only.
+bool isNameKey(const QString &key)
+{
+    return key == QLatin1String("APN") || key == QLatin1String("eAPN")
+           || key == QLatin1String("APNAccount");
+}
+
+bool isName(const QString &text)
+{
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9.-]+$"));
+    return name.match(text).hasMatch();
+}
+
+// The port number a server URL names, empty where it names none.
+QString urlPort(const QString &text)
+{
+    static const QRegularExpression port(QStringLiteral("^\\w+://[^/?#:]*:([0-9]+)(?:[/?#]|$)"));
+    return port.match(text).captured(1);
+}
+
 bool isEmailKey(const QString &key)
 {
     static const QRegularExpression pattern(QStringLiteral("^(Email|Reciver)[1-5]$|^Sender$"));
@@ -108,6 +128,16 @@ void checkValues(const Document &document, QList<Finding> *findings)
         findings->append({byKey.value(group.constFirst())->line, QStringLiteral("required"), what});
     }
 
+    // Without an APN or a server the camera cannot send what MMS.INI is for.
+    if (document.layout().kind() == Kind::MmsIni) {
+        for (const QString &key : {QStringLiteral("URL"), QStringLiteral("APN")}) {
+            const Setting *setting = byKey.value(key);
+            if (setting && setting->value.isEmpty())
+                findings->append(
+                    {setting->line, QStringLiteral("required"), key + QStringLiteral(" is empty")});
+        }
+    }
+
     for (const Setting &s : settings) {
         if (s.value.isEmpty())
             continue;
@@ -116,6 +146,11 @@ void checkValues(const Document &document, QList<Finding> *findings)
             findings->append({s.line, QStringLiteral("port"),
                               QStringLiteral("%1 %2 is not a port number (1-65535)")
                                   .arg(s.key, quoted(s.value))});
+        else if (s.key == QLatin1String("URL") && !urlPort(s.value).isEmpty()
+                 && !Lint::isPort(urlPort(s.value)))
+            findings->append({s.line, QStringLiteral("url"),
+                              QStringLiteral("URL %1 names port %2, not a port number (1-65535)")
+                                  .arg(quoted(s.value), quoted(urlPort(s.value)))});
         else if (s.key == QLatin1String("URL") && !Lint::isServerUrl(s.value))
             findings->append({s.line, QStringLiteral("url"),
                               QStringLiteral("URL %1 is not an http:// or https:// address with "
@@ -125,6 +160,11 @@ void checkValues(const Document &document, QList<Finding> *findings)
             findings->append({s.line, QStringLiteral("ip"),
                               QStringLiteral("IP %1 is neither an IPv4 address nor a host name")
                                   .arg(quoted(s.value))});
+        else if (isNameKey(s.key) && !isName(s.value))
+            findings->append({s.line, QStringLiteral("name"),
+                              QStringLiteral("%1 %2 holds a blank or a character other than "
+                                             "letters, digits, \"-\" and \".\"")
+                                  .arg(s.key, quoted(s.value))});
         else if (isEmailKey(s.key) && !Lint::isEmailAddress(s.value))
             findings->append(
                 {s.line, QStringLiteral("email"),
@@ -199,7 +239,8 @@ bool Lint::isServerUrl(const QString &text)
     static const QRegularExpression url(
         QStringLiteral("^https?://([^/?#:\\s]+)(:[0-9]{1,5})?([/?#]\\S*)?$"));
     const QRegularExpressionMatch m = url.match(text);
-    return m.hasMatch() && isHost(m.captured(1));
+    return m.hasMatch() && isHost(m.captured(1))
+           && (m.captured(2).isEmpty() || isPort(m.captured(2).mid(1)));
 }
 
 bool Lint::isEmailAddress(const QString &text)

@@ -57,7 +57,7 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("printed");
         const auto url = [](const char *name, const char *value) {
-            QTest::newRow(name) << QStringList{"--url", value} << 1
+            QTest::newRow(name) << QStringList{"--url", value, "--apn", "mms.example"} << 1
                                 << QStringLiteral("MMS.INI:2: url: URL \"%1\" is not an http:// or "
                                                   "https:// address with a host\n")
                                        .arg(value);
@@ -69,15 +69,17 @@ private slots:
         url("no host", "http://");
         url("host with a blank", "http://mms example.com/");
         url("word for a port", "http://mms.example.com:mms/");
-        QTest::newRow("proxy address") << QStringList{"--ip", "10.0.0.256"} << 1
+        const QStringList server{"--url", "http://mms.example.com/", "--apn", "mms.example"};
+        QTest::newRow("proxy address") << server + QStringList{"--ip", "10.0.0.256"} << 1
                                        << "MMS.INI:4: ip: IP \"10.0.0.256\" is neither an IPv4 "
                                           "address nor a host name\n";
-        QTest::newRow("proxy port") << QStringList{"--port", "80 80"} << 1
+        QTest::newRow("proxy port") << server + QStringList{"--port", "80 80"} << 1
                                     << "MMS.INI:5: port: Port \"80 80\" is not a port number "
                                        "(1-65535)\n";
         for (const char *fine : {"https://mms.example.com:8002/mms?x=1", "http://10.0.0.1",
                                  "http://172.024.97.152:10021/mmsc"})
-            QTest::newRow(fine) << QStringList{"--url", fine} << 0 << "MMS.INI: ok (mms-ini)\n";
+            QTest::newRow(fine) << QStringList{"--url", fine, "--apn", "mms.example"} << 0
+                                << "MMS.INI: ok (mms-ini)\n";
         QTest::newRow("newer public data")
             << QStringList{"--country", "Canada", "--operator", "Roger"} << 0
             << "MMS.INI:3: note: APN \"rogers-core-appl1.apn\" is the catalogue's value for "
@@ -105,7 +107,8 @@ private slots:
     void flagsABrokenFile()
     {
         WorkingFolder working;
-        const QStringList values{"--phone", "1", "--email", "me@example.com", "--port", "8o"};
+        const QStringList values{"--phone", "1",     "--email", "me@example.com", "--port",
+                                 "8o",      "--apn", "mms",     "--url",          "http://mms/"};
         QCOMPARE(CommandRun::of(MmsIniCommand(), values).status, 0);
         QVERIFY(working.write("MMS.INI", working.read("MMS.INI").replace("\r\n", "\n")));
 

@@ -104,6 +104,19 @@ private slots:
             QTest::newRow(qPrintable(QStringLiteral("e-mail \"%1\"").arg(email)))
                 << mmsIniWith([email](MmsIniValues &v) { v.emails[0] = email; })
                 << QStringList{"11:email", "21:email"};
+        // What the camera cannot reach: a port out of range in the URL, a network name with a
+        // blank or a character no name has, no APN or URL at all.
+        for (const char *url : {"http://mms.example.com:99999/x", "http://mms.example.com:0/"})
+            QTest::newRow(qPrintable(QStringLiteral("URL \"%1\"").arg(url)))
+                << mmsIniWith([url](MmsIniValues &v) { v.url = url; }) << QStringList{"2:url"};
+        for (const char *apn : {"pp vodafone", "mms.example ", "mms_example"})
+            QTest::newRow(qPrintable(QStringLiteral("APN \"%1\"").arg(apn)))
+                << mmsIniWith([apn](MmsIniValues &v) { v.apn = apn; })
+                << QStringList{"3:name", "18:name"};
+        QTest::newRow("no URL nor APN") << mmsIniWith([](MmsIniValues &v) {
+            v.url.clear();
+            v.apn.clear();
+        }) << QStringList{"2:required", "3:required"};
         QTest::newRow("APN copies differ")
             << QByteArray(mmsIni).replace("eAPN=mms.example", "eAPN=internet")
             << QStringList{"18:copy"};
@@ -130,6 +143,10 @@ private slots:
         QTest::newRow("mail NET.CFG as written") << scrambled << QStringList{};
         QTest::newRow("mail NET.CFG in plain text")
             << bytes(MailNetCfg::lines(mail)) << QStringList{"0:scrambled"};
+        mail.apnAccount = "wap user";
+        mail.apnPassword = "any text";
+        QVERIFY(MailNetCfg::scrambledBytes(mail, &scrambled));
+        QTest::newRow("mail NET.CFG, account with a blank") << scrambled << QStringList{"14:name"};
 
         QTest::newRow("MMS NET.CFG, nobody to send to")
             << bytes(MmsNetCfg::lines({})) << QStringList{"6:required"};

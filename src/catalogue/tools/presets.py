@@ -26,10 +26,11 @@ named entry writes otherwise, and sets the status: "sourced" when every carried 
 fixed by the catalogue or named by a source and non-empty, "unsourced" when no value is
 named, "partly sourced" otherwise.
 
-`review` compares every sourced value with the same network's entries in the lists published
-after its source and prints each difference with its class (see classify()); `--write` takes the
-repaired values (provenance naming the later entry, a note naming the old value) and records the
-newest list's value of every real change in the `newer` column. Run `fill` after it.
+`review` weighs every sourced value against its network's entries in all five lists and the
+operator's own entries (see review() and Operator) and prints each difference with its class;
+`--write` takes the slips and repairs (provenance naming the entries that write the value, a note
+naming the old one) and records in the `newer` column what the operator's own entries of the
+newest list write instead. Run `fill` after it.
 """
 import argparse
 import os
@@ -203,11 +204,17 @@ PROVIDER_ATTR = {'apn': 'apn', 'user': 'user', 'password': 'password', 'mmsc': '
 MMS_FIELDS = {'url', 'ip'}
 
 
+# Every use an entry with type="*" serves.
+ANY_TYPE = {'default', 'internet', 'mms', 'supl'}
+
+
 def entry_types(e):
     if 'usage' in e:  # provider database
         return set(e['usage'].split(','))
     types = set(filter(None, e.get('type', '').split(',')))
-    return types or {'default', 'mms'}  # no type: the entry serves every use
+    if not types or '*' in types:
+        return ANY_TYPE  # no type or "*": the entry serves every use
+    return types
 
 
 def wants_mms(field, source_entry):
@@ -217,34 +224,27 @@ def wants_mms(field, source_entry):
         and 'internet' not in entry_types(source_entry)
 
 
+def serves(e, mms):
+    types = entry_types(e)
+    return 'mms' in types if mms else bool(types & {'default', 'internet'})
+
+
+def number(text):
+    return int(text) if text is not None and text.isdigit() else text
+
+
 def networks(e):
+    """MCC and MNC as numbers: "007" and "07" name one network."""
     if 'networks' in e:
-        return set(e['networks'])
-    return {(e.get('mcc'), e.get('mnc'))}
+        return {(number(mcc), number(mnc)) for mcc, mnc in e['networks']}
+    return {(number(e.get('mcc')), number(e.get('mnc')))}
 
 
-def same_network(ref, file, source_entry, field, attr):
-    """(entry, value) of every entry of `file` that serves the source entry's network and use."""
-    mms = wants_mms(field, source_entry)
-    nets = networks(source_entry)
-    provider = file.startswith('serviceproviders-')
-    out = []
-    for e in ref.get(file, []):
-        if not nets & networks(e):
-            continue
-        types = entry_types(e)
-        if mms and 'mms' not in types:
-            continue
-        if not mms and not types & {'default', 'internet'}:
-            continue
-        a = PROVIDER_ATTR.get(attr, attr) if provider else attr
-        if a == 'mmsproxy-host' and not provider:
-            a = 'mmsproxy'
-        value = e.get(a)
-        if value is None or (value == '' and field in MMS_FIELDS):
-            continue
-        out.append((e, value))
-    return out
+def entry_value(file, e, attr):
+    a = PROVIDER_ATTR.get(attr, attr) if file.startswith('serviceproviders-') else attr
+    if a == 'mmsproxy-host' and not file.startswith('serviceproviders-'):
+        a = 'mmsproxy'
+    return e.get(a)
 
 
 def describe(file, e):
@@ -256,17 +256,126 @@ def describe(file, e):
 
 
 GENERIC_WORDS = {'mms', 'internet', 'wap', 'gprs', 'web', 'data', 'apn', 'prepaid', 'postpaid',
-                 'post', 'pre', 'contract', 'card', 'lte', 'sp', 'isp', 'net', 'mobile'}
+                 'post', 'pre', 'contract', 'card', 'lte', 'isp', 'net', 'mobile', 'tele',
+                 'telecom', 'movil', 'mobil', 'cellular', 'wireless', 'default', 'supl'}
+# Second-level labels under which a country's domains are registered ("unifon.com.ar").
+SECOND_LEVEL = {'com', 'co', 'net', 'org', 'gov', 'gob', 'ac', 'ne', 'or', 'edu'}
+TOP_LEVEL = re.compile(r'^([a-z]{2}|com|net|org|info|biz|mobi)$')
 
 
-def name_words(e):
-    name = e.get('carrier') or e.get('provider') or ''
-    return {w for w in re.split(r'[^a-z0-9]+', name.lower()) if len(w) > 1} - GENERIC_WORDS
+def name_parts(text):
+    """The words of a carrier or operator name that can tell it apart, and the whole name run
+    together ("Tele 2" and "Tele2 EE MMS" meet in "tele2")."""
+    text = text.lower()
+    words = {w for w in re.split(r'[^a-z0-9]+', text) if len(w) > 2} - GENERIC_WORDS
+    return words, re.sub('[^a-z0-9]', '', text)
+
+
+def domain(name):
+    """The registered domain of a host name or dotted APN ("mms.tele2.ee" -> "tele2.ee"),
+    None for an address, a single word or a name outside the public domains."""
+    labels = (name or '').strip().lower().split('.')
+    if len(labels) < 2 or not TOP_LEVEL.match(labels[-1]) or not labels[-2]:
+        return None
+    n = 3 if len(labels) >= 3 and labels[-2] in SECOND_LEVEL and len(labels[-1]) == 2 else 2
+    return '.'.join(labels[-n:])
 
 
 def host_of(value):
     m = re.match(r'^[A-Za-z]+:/*([^/:]+)', value)
     return m.group(1) if m else value.split('/')[0].split(':')[0]
+
+
+def entry_domains(e):
+    hosts = [e.get('apn'), host_of(e.get('mmsc') or ''), e.get('mmsproxy-host', e.get('mmsproxy')),
+             e.get('proxy')]
+    return {d for d in map(domain, hosts) if d}
+
+
+class Lists:
+    """The five lists, read once: every entry with its networks, and which domain each network's
+    entries write most (the network's owner) and where each domain is written most (its home)."""
+
+    def __init__(self, ref):
+        self.ref = ref
+        self.entries = [(f, e) for f in PUBLISHED for e in ref.get(f, [])]
+        by_net, homes = {}, {}
+        self.info, self.by_country = {}, {}
+        for f, e in self.entries:
+            nets, doms = networks(e), entry_domains(e)
+            carrier = name_parts(e.get('carrier') or e.get('provider') or '')
+            self.info[id(e)] = (nets, doms, carrier)
+            for mcc in {mcc for mcc, _ in nets}:
+                self.by_country.setdefault(mcc, []).append((f, e))
+            for n in nets:
+                for d in doms:
+                    by_net.setdefault(n, {}).setdefault(d, 0)
+                    by_net[n][d] += 1
+                    homes.setdefault(d, {}).setdefault(n, 0)
+                    homes[d][n] += 1
+        self.owner = {n: max(c, key=c.get) for n, c in by_net.items()}
+        self.home = {d: {n for n, k in c.items() if k == max(c.values())}
+                     for d, c in homes.items()}
+
+    def nets(self, e):
+        return self.info[id(e)][0]
+
+    def countries(self, e):
+        return {mcc for mcc, _ in self.nets(e)}
+
+    def domains(self, e):
+        return self.info[id(e)][1]
+
+    def carrier(self, e):
+        return self.info[id(e)][2]
+
+
+class Operator:
+    """Whose entries a preset may follow: the source entry's operator. Its networks are those of
+    its country whose entries mostly write its domain (the source entry's own network where no
+    network does: a rebrand, a brand that shares another's); its entries are those on its networks
+    that carry its name or domain and write no domain at home on another operator's network."""
+
+    def __init__(self, lists, row, e):
+        self.lists, self.cache = lists, {}
+        apn_domain = domain(e.get('apn'))
+        url_domain = domain(host_of(e.get('mmsc') or ''))
+        self.domains = {d for d in (apn_domain or url_domain,) if d}
+        self.names = {d.split('.')[0].replace('-', '') for d in self.domains}
+        for text in (row['operator'], e.get('carrier') or e.get('provider') or ''):
+            words, compact = name_parts(text)
+            self.names |= words | ({compact} if len(compact) > 1 else set())
+        self.names -= GENERIC_WORDS
+        countries = lists.countries(e)
+        self.networks = {n for n, d in lists.owner.items() if n[0] in countries and d in self.domains}
+        # The source entry's own network too, unless it was filed under another operator's: one
+        # whose entries mostly write a domain the source entry does not, while its operator has a
+        # network of its own. A virtual operator's entry is on another's network by design.
+        if not self.networks or 'mvno_type' in e:
+            self.networks |= lists.nets(e)
+        else:
+            self.networks |= {n for n in lists.nets(e) if lists.owner.get(n) in lists.domains(e)}
+
+    def foreign(self, e):
+        return any(d not in self.domains and not self.lists.home.get(d, set()) & self.networks
+                   for d in self.lists.domains(e))
+
+    def owns(self, e):
+        key = id(e)
+        if key not in self.cache:
+            self.cache[key] = self.decide(e)
+        return self.cache[key]
+
+    def named(self, e):
+        words, compact = self.lists.carrier(e)
+        return any(n in words or compact.startswith(n) or len(n) > 3 and n in compact
+                   for n in self.names)
+
+    def decide(self, e):
+        # An entry under another brand's name is that brand's, whatever domain it writes.
+        branded = bool(self.lists.carrier(e)[0])
+        return bool(self.lists.nets(e) & self.networks) and not self.foreign(e) \
+            and (self.named(e) or not branded and bool(self.lists.domains(e) & self.domains))
 
 
 def damerau(a, b):
@@ -337,49 +446,148 @@ def classify(field, old, new):
     return 'change'
 
 
-def review(copy, rows, ref, out):
-    """Every sourced value that a later list writes otherwise, with its class (see classify)."""
+def parts_of(field, value):
+    """A normalised value cut where a slip is looked for: the labels of its host, then (URL)
+    each path segment; the rest (scheme, port) as one part that must stay equal."""
+    if field == 'url':
+        m = re.match(r'^(\w+://)([^/:]+)(:\d+)?(/.*)?$', value)
+        if not m:
+            return None, None
+        return m.group(1) + (m.group(3) or ''), (m.group(2).split('.'), (m.group(4) or '').split('/'))
+    if field in ('apn', 'ip'):
+        return '', (value.split('.'), [])
+    return None, None
+
+
+def slip(field, old, new):
+    """True when `old` is a slip of `new`: after notation, one or two characters changed, added,
+    dropped or swapped in one label of the host (not the top-level domain of a dotted name) or
+    in one path segment, a letter among them ("02" for "o2"; "mms1" and "mms2" are two servers),
+    fewer edits than the part is long, everything else equal."""
+    a, b = normal_form(field, old), normal_form(field, new)
+    (fa, pa), (fb, pb) = parts_of(field, a), parts_of(field, b)
+    if pa is None or pb is None or fa != fb or a == b:
+        return False
+    if field == 'apn' and '.' not in a:
+        return False  # a single word is a name of its own ("net", "unet")
+    (la, sa), (lb, sb) = pa, pb
+    if len(la) != len(lb) or len(sa) != len(sb):
+        return False
+    differ = [(x, y, i == len(la) - 1 and len(la) > 1)
+              for i, (x, y) in enumerate(zip(la, lb)) if x != y]
+    differ += [(x, y, False) for x, y in zip(sa, sb) if x != y]
+    if len(differ) != 1:
+        return False
+    x, y, top_level = differ[0]
+    if top_level or re.sub('[0-9]', '', x) == re.sub('[0-9]', '', y):
+        return False  # another country's domain, another address or numbered server ("mms2")
+    return 1 <= damerau(x, y) <= 2 and damerau(x, y) < min(len(x), len(y))
+
+
+def consensus(lists, op, e, field, attr, files=PUBLISHED):
+    """{normal form: [(file, entry, value)]} of the entries that serve the source entry's use:
+    every entry of its network, and the operator's own entries on its other networks."""
+    mms = wants_mms(field, e)
+    out = {}
+    nearby = [t for mcc in sorted(lists.countries(e), key=str) for t in lists.by_country.get(mcc, [])]
+    for f, x in nearby:
+        if f not in files or not serves(x, mms):
+            continue
+        if not (lists.nets(x) & lists.nets(e) or op.owns(x)):
+            continue
+        value = entry_value(f, x, attr)
+        if value is None or (value == '' and field in MMS_FIELDS | {'apn'}):
+            continue
+        out.setdefault(normal_form(field, value), []).append((f, x, value))
+    return out
+
+
+def support(entries):
+    """How many entries write a value, each counted once however many lists repeat it (the
+    same carrier name on the same network)."""
+    return len({(f.startswith('serviceproviders-'), (x.get('carrier') or x.get('provider') or '')
+                 .lower(), x.get('apn') if 'provider' in x else None, frozenset(networks(x)))
+                for f, x, _ in entries})
+
+
+def writers(op, entries, value):
+    """One entry of each list that writes exactly `value`, the operator's own first."""
+    chosen = {}
+    for f, x, v in sorted(entries, key=lambda t: not op.owns(t[1])):
+        if v == value and f not in chosen:
+            chosen[f] = x
+    return [(f, chosen[f]) for f in PUBLISHED if f in chosen]
+
+
+def review(copy, rows, lists, out):
+    """Every sourced value the lists write otherwise, with its class: 'slip' (one or two edits
+    from what most entries of its network and its operator write: the catalogue takes that),
+    'mistake' (a later entry of the operator repairs it, see classify), 'change' (the operator's
+    own entries of the newest list write another value: recorded as newer), 'notation' (they
+    write it otherwise) or 'current' (one of them still writes it)."""
+    ref = lists.ref
     for r in rows:
         segments, _ = parse_source(r['source'])
         for file, sel, fields in segments:
             e = find_entry(ref, file, sel)
             if e is None or file not in PUBLISHED:
                 continue
+            op = Operator(lists, r, e)
             later = PUBLISHED[PUBLISHED.index(file) + 1:]
-            # The operator's names: the source entry's carrier and the catalogue's own.
-            words = name_words(e) | name_words({'carrier': r['operator']})
             for field, attr in fields:
                 old = r[field]
-                by_file, repairs = {}, []
+                found = consensus(lists, op, e, field, attr)
+                counts = {k: support(v) for k, v in found.items()}
+                best = max(counts, key=counts.get, default=None)
+                if best is not None and counts[best] > counts.get(normal_form(field, old), 0):
+                    # The era's text of the consensus: the earliest entry that writes it.
+                    value = writers(op, found[best], found[best][0][2])[0][1]
+                    value = entry_value(writers(op, found[best], found[best][0][2])[0][0],
+                                        value, attr)
+                    if slip(field, old, value):
+                        out.append(('slip', copy, r, field, attr, old, value,
+                                    writers(op, found[best], value), file, e))
+                        continue
+                # The newest list with entries of the operator's own decides.
+                newest = []
                 for lf in reversed(later):
-                    found = same_network(ref, lf, e, field, attr)
-                    # A repair in any later entry of the network wins, even where an old copy
-                    # of the entry lingers beside it.
-                    repairs += sorted(((lf, le, v) for le, v in found
-                                       if classify(field, old, v) == 'mistake'),
-                                      key=lambda x: not name_words(x[1]) & words)
-                    # Otherwise the newest list decides: the operator's own entries where it
-                    # still names it, the network's where it does not (a rebrand or a merger).
-                    own = [(le, v) for le, v in found if name_words(le) & words]
-                    # Without them, no virtual operator that merely shares the network.
-                    hosts = [(le, v) for le, v in found
-                             if 'mvno_type' not in le or 'mvno_type' in e]
-                    for le, value in own or hosts:
-                        by_file.setdefault(lf, {}).setdefault(value, []).append((lf, le))
-                if not by_file:
-                    continue
+                    newest = sorted((t for t in consensus(lists, op, e, field, attr, [lf]).values()
+                                     for t in t if op.owns(t[1])),
+                                    key=lambda t: (not op.named(t[1]), 'mvno_type' in t[1]))
+                    if newest:
+                        break
+                repairs = [t for lf in later
+                           for t in sum(consensus(lists, op, e, field, attr, [lf]).values(), [])
+                           if op.owns(t[1]) and classify(field, old, t[2]) == 'mistake']
                 if repairs:
                     lf, le, value = repairs[0]
-                    out.append(('mistake', copy, r, field, attr, old, value, lf, le, file, e))
+                    out.append(('mistake', copy, r, field, attr, old, value, [(lf, le)], file, e))
                     continue
-                newest = by_file[max(by_file, key=PUBLISHED.index)]
-                if old in newest:
+                if not newest:
                     continue
-                # The value most of those entries write; the first of them on a tie.
-                value, entries = max(newest.items(), key=lambda item: len(item[1]))
-                lf, le = entries[0]
-                out.append((classify(field, old, value), copy, r, field, attr, old, value, lf, le,
-                            file, e))
+                current = [t for t in newest if normal_form(field, t[2]) == normal_form(field, old)]
+                if current:
+                    lf, le, value = current[0]
+                    out.append(('current', copy, r, field, attr, old, value, [(lf, le)], file, e))
+                    continue
+                # The value most of them write, the first on a tie; where that is a slip of
+                # its siblings' consensus, the consensus.
+                tally = {}
+                for t in newest:
+                    tally.setdefault(normal_form(field, t[2]), []).append(t)
+                lf, le, value = max(tally.values(), key=len)[0]
+                siblings = consensus(lists, op, le, field, attr)
+                best = max(siblings, key=lambda k: support(siblings[k]))
+                if slip(field, value, best) and \
+                        support(siblings[best]) > support(siblings[normal_form(field, value)]):
+                    if best == normal_form(field, old):
+                        out.append(('current', copy, r, field, attr, old, old,
+                                    [siblings[best][0][:2]], file, e))
+                        continue
+                    candidates = [t for t in siblings[best] if t[0] == lf] or siblings[best]
+                    lf, le, value = candidates[0]
+                out.append((classify(field, old, value), copy, r, field, attr, old, value,
+                            [(lf, le)], file, e))
 
 
 def selector(ref, file, entry, attr, value):
@@ -411,17 +619,20 @@ def segment_text(file, sel, field, attr):
 
 
 def apply_review(ref, found):
-    """Takes each repaired value with provenance naming the later entry and a note naming the
-    old one; records each changed value in the row's `newer` column."""
+    """Takes each repaired value with provenance naming the entries that write it and a note
+    naming the old value; records each changed value in the row's `newer` column."""
     newer = {}
-    for cls, copy, r, field, attr, old, value, lf, le, file, e in found:
-        a = target_attr(lf, field, attr)
-        where = segment_text(lf, selector(ref, lf, le, a, value), field, a)
-        if cls == 'mistake':
+    for cls, copy, r, field, attr, old, value, entries, file, e in found:
+        where = []
+        for lf, le in entries:
+            a = target_attr(lf, field, attr)
+            where.append(segment_text(lf, selector(ref, lf, le, a, value), field, a))
+        if cls in ('slip', 'mistake'):
             parts = [p for p in r['source'].split('; ') if p]
             for i, part in enumerate(parts):
-                if part.startswith(file + ' ') and ' -> ' in part:
-                    head, _, fields = part.partition(' -> ')
+                head, _, fields = part.partition(' -> ')
+                named = [f.partition('=')[0] for f in fields.split()]
+                if part.startswith(file + ' ') and field in named:
                     kept = [f for f in fields.split() if f.partition('=')[0] != field]
                     parts[i] = head + ' -> ' + ' '.join(kept) if kept else ''
                     break
@@ -429,13 +640,14 @@ def apply_review(ref, found):
             parts = [p for p in parts if p]
             base = [p for p in parts if not p.startswith('note: ')]
             notes = [p for p in parts if p.startswith('note: ')]
-            r['source'] = '; '.join(base + [where] + notes +
+            r['source'] = '; '.join(base + where + notes +
                                     [f'note: corrected {field}, {file} {old_attr} "{old}"'])
             r[field] = value
         elif cls == 'change':
             assert '"' not in value and '; ' not in value, value
-            newer.setdefault(id(r), (r, []))[1].append(f'{field} "{value}" {where}')
+            newer.setdefault(id(r), (r, []))[1].append(f'{field} "{value}" {where[0]}')
     return newer
+
 
 def main():
     ap = argparse.ArgumentParser()
@@ -446,13 +658,15 @@ def main():
     args = ap.parse_args()
     ref = load_reference(args.reference)
     if args.command == 'review':
-        found, tables = [], {}
+        found, tables, lists = [], {}, Lists(ref)
         for copy in ('wireless', 'mms', 'mail'):
             tables[copy] = read_rows(copy)
-            review(copy, tables[copy], ref, found)
-        for cls, copy, r, field, attr, old, value, lf, le, file, e in found:
+            review(copy, tables[copy], lists, found)
+        for cls, copy, r, field, attr, old, value, entries, file, e in found:
+            if cls == 'current':
+                continue  # no difference
             print('\t'.join([cls, copy, r['country'], r['operator'], field, old, value,
-                             describe(lf, le)]))
+                             ' + '.join(describe(lf, le) for lf, le in entries)]))
         if args.write:
             newer = apply_review(ref, found)
             for copy, rows in tables.items():
