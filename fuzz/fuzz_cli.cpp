@@ -97,14 +97,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // check passes a file exactly when it ends with its "ok" line; notes of
     // newer preset values may come before it, findings may not.
     const QString file = QDir::toNativeSeparators(path);
-    const QStringList findings = outputLines(check.out);
-    FUZZ_CHECK(!findings.isEmpty());
+    const QStringList printed = outputLines(check.out);
+    FUZZ_CHECK(!printed.isEmpty());
     const QRegularExpression note(
         QStringLiteral("^%1(:[0-9]+)?: note: ").arg(QRegularExpression::escape(file)));
-    const bool ok =
-        findings.constLast().startsWith(file + QStringLiteral(": ok ("))
-        && std::all_of(findings.cbegin(), findings.cend() - 1,
-                       [&](const QString &line) { return note.match(line).hasMatch(); });
+    const bool ok = printed.constLast().startsWith(file + QStringLiteral(": ok ("))
+                    && std::all_of(printed.cbegin(), printed.cend() - 1, [&](const QString &line) {
+                           return note.match(line).hasMatch();
+                       });
     FUZZ_CHECK(ok == (check.status == cli::Exit::Success));
     return 0;
 }

@@ -49,8 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(MailNetCfg::parse(fuzz::throughFile(plain), path, &again));
     FUZZ_CHECK(MailNetCfg::lines(again) == plain);
 
-    // Generate: the scrambled bytes keep the plain file's length, hold no line
-    // break, and unscramble exactly when the values are plain ASCII text.
     QByteArray encoded;
     FUZZ_CHECK(SettingsFile::encode(plain, &encoded));
     QByteArray scrambled = "untouched";
@@ -74,6 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(scrambled == "untouched");
         return 0;
     }
+    // Otherwise the scrambled bytes keep the plain file's length, hold no line
+    // break, and unscramble exactly when the values are plain ASCII text.
     FUZZ_CHECK(generated);
     FUZZ_CHECK(seen.size() == plain.size());
     FUZZ_CHECK(scrambled.size() == encoded.size());
