@@ -20,6 +20,19 @@ bool isPlainText(const QByteArray &bytes)
     });
 }
 
+// The lines as the camera sees them on the card: the bytes between one
+// scrambled line end and the next.
+QList<QByteArray> cardLines(const QByteArray &card, const QByteArray &lineEnd)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype end; (end = card.indexOf(lineEnd, start)) >= 0; start = end + lineEnd.size())
+        lines.append(card.mid(start, end - start));
+    if (start < card.size())
+        lines.append(card.mid(start));
+    return lines;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -36,12 +49,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(MailNetCfg::parse(fuzz::throughFile(plain), path, &again));
     FUZZ_CHECK(MailNetCfg::lines(again) == plain);
 
-    // Generate: the scrambled bytes keep the plain file's length, hold no line
-    // break, and unscramble exactly when the values are plain ASCII text.
     QByteArray encoded;
     FUZZ_CHECK(SettingsFile::encode(plain, &encoded));
-    QByteArray scrambled;
-    FUZZ_CHECK(MailNetCfg::scrambledBytes(read, &scrambled));
+    QByteArray scrambled = "untouched";
+    const FileStatus generated = MailNetCfg::scrambledBytes(read, &scrambled);
+
+    // The camera ends a line at every scrambled CR LF. A value whose bytes
+    // scramble to one would split its line there, so Generate refuses exactly
+    // those values, naming the key of the first line the camera would see
+    // split, and gives no bytes.
+    const QByteArray lineEnd = Scrambler::scramble("\r\n");
+    const QList<QByteArray> seen = cardLines(Scrambler::scramble(encoded), lineEnd);
+    qsizetype split = 0;
+    while (split < plain.size()
+           && seen.value(split)
+                  == Scrambler::scramble(CodePage::encode(plain.at(split), CodePage::systemName())))
+        ++split;
+    if (split < plain.size()) {
+        FUZZ_CHECK(!generated);
+        const QString key = plain.at(split).section(QLatin1Char('='), 0, 0);
+        FUZZ_CHECK(generated.message.contains(QLatin1Char('"') + key + QStringLiteral("=\"")));
+        FUZZ_CHECK(scrambled == "untouched");
+        return 0;
+    }
+    // Otherwise the scrambled bytes keep the plain file's length, hold no line
+    // break, and unscramble exactly when the values are plain ASCII text.
+    FUZZ_CHECK(generated);
+    FUZZ_CHECK(seen.size() == plain.size());
     FUZZ_CHECK(scrambled.size() == encoded.size());
     FUZZ_CHECK(!scrambled.contains('\r') && !scrambled.contains('\n'));
     if (isPlainText(encoded))

@@ -3,6 +3,7 @@
 // goes to fuzz/corpus/<target>/seed-*.
 #include "camera/CameraCfg.h"
 #include "camera/MmsNetCfg.h"
+#include "catalogue/Catalogue.h"
 #include "files/CodePage.h"
 #include "files/SettingsFile.h"
 #include "smtp/MailNetCfg.h"
@@ -158,6 +159,15 @@ int main(int argc, char *argv[])
     check(MmsIni::write(seed("mmsini", "filled.ini"), wireless()));
     check(MmsIni::write(seed("mmsini", "new.ini"), MmsIniValues()));
     check(MmsIni::write(seed("mmsini", "accented.ini"), accented));
+    // A preset that newer public data writes otherwise, for check's notes.
+    MmsIniValues rogers = wireless();
+    const catalogue::Preset *preset =
+        catalogue::Catalogue::of(catalogue::Copy::Wireless)
+            .findPreset(QStringLiteral("Canada"), QStringLiteral("Roger"));
+    if (!preset)
+        return 1;
+    MmsIni::applyPreset(*preset, &rogers);
+    check(MmsIni::write(seed("mmsini", "newer-preset.ini"), rogers));
 
     SmtpNetCfgValues opening;
     opening.server = QStringLiteral("smtp.gmail.com");
@@ -223,7 +233,7 @@ int main(int argc, char *argv[])
     const std::pair<const char *, char> files[] = {
         {"mmsini/seed-filled.ini", '\x1d'},        {"smtpnetcfg/seed-filled.cfg", '\x1c'},
         {"mailnetcfg/seed-scrambled.cfg", '\x3c'}, {"mmsnetcfg/seed-filled.cfg", '\x3c'},
-        {"cameracfg/seed-video.cfg", '\x1e'},
+        {"cameracfg/seed-video.cfg", '\x1e'},      {"mmsini/seed-newer-preset.ini", '\x1d'},
     };
     for (const auto &[file, mode] : files) {
         QFile written(root.filePath(QLatin1String(file)));

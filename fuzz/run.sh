@@ -45,6 +45,8 @@ for target in "${targets[@]}"; do
         "$build/corpus/$target" "fuzz/corpus/$target" >"$log" 2>&1; then
         result="CRASH, see $log and $build/crashes/$target/"
         status=1
+        # The broken property or the sanitizer's report, where CI shows it.
+        tail -n 40 "$log"
     fi
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     time=$(grep -o 'Done [0-9]* runs in [0-9]* second' "$log" | grep -o 'in [0-9]*' | tr -dc 0-9 || true)
