@@ -62,9 +62,9 @@ void Command::addCodePageOption(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(
         QStringLiteral("code-page"),
-        QStringLiteral("The camera's 8-bit code page, such as windows-1251 (default: the one "
-                       "Windows uses for the locale's language, windows-1252 for English). A "
-                       "value it cannot store is refused."),
+        QStringLiteral("The camera's 8-bit code page the file is in, such as windows-1251 "
+                       "(default: the one Windows uses for the locale's language, windows-1252 "
+                       "for English). A value it cannot store is not written."),
         QStringLiteral("name")));
     m_codePageOption = true;
 }
