@@ -44,6 +44,15 @@ bool isJsonObject(const QString &text)
            && error.error == QJsonParseError::NoError;
 }
 
+// A control character other than the line ends of the output itself.
+bool holdsControl(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c != QLatin1Char('\n')
+               && (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0));
+    });
+}
+
 QStringList outputLines(const QString &text)
 {
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -81,8 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK((show.status == cli::Exit::Usage) == (check.status == cli::Exit::Usage));
     if (show.status == cli::Exit::Usage) {
         for (const Run &failed : {show, check}) {
-            FUZZ_CHECK(failed.out.isEmpty());
-            FUZZ_CHECK(outputLines(failed.err).size() == 1);
+            // With --json the one line is {"error": ...} among the results.
+            const QString &said = json ? failed.out : failed.err;
+            FUZZ_CHECK((json ? failed.err : failed.out).isEmpty());
+            FUZZ_CHECK(outputLines(said).size() == 1);
+            FUZZ_CHECK(!json || isJsonObject(said));
+            FUZZ_CHECK(!holdsControl(said));
         }
         return 0;
     }
@@ -92,6 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(isJsonObject(check.out));
         return 0;
     }
+    // Whatever the file holds reaches the terminal escaped.
+    FUZZ_CHECK(!holdsControl(show.out) && !holdsControl(check.out));
     for (const QString &line : outputLines(show.out))
         FUZZ_CHECK(line.contains(QLatin1Char('=')));
     // check passes a file exactly when it ends with its "ok" line; notes of

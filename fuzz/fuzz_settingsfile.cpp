@@ -2,6 +2,7 @@
 // encoding lines back. The first input byte picks the code page.
 #include "FuzzSupport.h"
 
+#include <algorithm>
 #include <iterator>
 
 using namespace rx20;
@@ -70,11 +71,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (page.singleByte)
         FUZZ_CHECK(encoded.size() == codePoints(any));
 
-    // Lines with a line break are refused; others end in CR LF each.
+    // Lines with a line break or a character the system's code page lacks
+    // are refused; others end in CR LF each.
+    const QByteArray system = CodePage::systemName();
+    const auto lacking = [&system](const QString &line) {
+        return !CodePage::firstUnstorable(line, system).isEmpty();
+    };
     QByteArray file;
     const FileStatus status = SettingsFile::encode(lines, &file);
-    FUZZ_CHECK(status);
-    FUZZ_CHECK(file.endsWith("\r\n") || lines.isEmpty());
-    FUZZ_CHECK(!SettingsFile::encode({any}, &file) == fuzz::holdsLineBreak(any));
+    FUZZ_CHECK(bool(status) == std::none_of(lines.cbegin(), lines.cend(), lacking));
+    FUZZ_CHECK(!status || file.endsWith("\r\n") || lines.isEmpty());
+    FUZZ_CHECK(!SettingsFile::encode({any}, &file) == (fuzz::holdsLineBreak(any) || lacking(any)));
+    // A character is stored exactly when it survives encoding on its own.
+    const QString first = CodePage::firstUnstorable(any, page.name);
+    FUZZ_CHECK(first.isEmpty() || !CodePage::canStore(first, page.name));
     return 0;
 }

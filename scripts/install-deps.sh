@@ -10,6 +10,7 @@ packages=(
     fonts-wqy-microhei                       # Chinese texts
     xvfb xauth                               # a display for machines without one
     qt6-wayland                              # a Wayland client on a Wayland session
+    qt6-translations-l10n                    # Qt's dialogs and buttons in the user's language
 )
 
 # Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh,

@@ -3,6 +3,7 @@
 #include "camera/LeadingNumber.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
+#include "ui/StorableText.h"
 
 namespace rx20 {
 
@@ -142,6 +143,11 @@ void CameraSettingsWindow::Command1_Click()
 
 void CameraSettingsWindow::Command2_Click()
 {
+    if (!ui::StorableText::check(this, {Combo1,  Combo2,  Combo3,  Combo4,  Combo5,  Text1,
+                                        Combo6,  Text2,   Text3,   Combo7,  Combo8,  Combo9,
+                                        Combo10, Combo11, Combo12, Combo13, Combo15, Text4,
+                                        Text5,   Text6,   Text7,   Combo14}))
+        return;
     const FileStatus written = CameraCfg::write(CameraCfg::fileName(), values());
     if (!written) {
         ui::MessageBox::show(this, written.message);

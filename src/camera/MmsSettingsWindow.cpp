@@ -6,6 +6,7 @@
 #include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
+#include "ui/StorableText.h"
 
 #include <QFileInfo>
 
@@ -180,6 +181,9 @@ void MmsSettingsWindow::Command2_Click()
     }
     // The file written is the one the box names, so the message names it too.
     MessageBox::show(this, QStringLiteral("Save to ") + path);
+    if (!ui::StorableText::check(this, {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
+                                        Text9, Text10, Text11, Text12, Text13, Text14}))
+        return;
     if (const FileStatus status = MmsNetCfg::write(path, values()); !status) {
         MessageBox::show(this, status.message);
         return;

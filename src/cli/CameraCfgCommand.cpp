@@ -21,13 +21,10 @@ void CameraCfgCommand::addOptions(QCommandLineParser &parser)
         if (!option.items.isEmpty())
             description += QStringLiteral(": ") + option.items.join(QStringLiteral(", "));
         description += QStringLiteral(" (default: %1).").arg(option.design);
-        parser.addOption(QCommandLineOption(option.name, description, QStringLiteral("text")));
+        addWrittenOption(parser,
+                         QCommandLineOption(option.name, description, QStringLiteral("text")));
     }
-    parser.addOption(QCommandLineOption(
-        {QStringLiteral("o"), QStringLiteral("path")},
-        QStringLiteral("Folder to write CAMERA.CFG into, or a path whose folder is taken "
-                       "(default: the current folder, where the window writes it)."),
-        QStringLiteral("path")));
+    addPathOptions(parser, CameraCfg::fileName());
 }
 
 int CameraCfgCommand::execute(const QCommandLineParser &parser, Console &console)
@@ -44,8 +41,8 @@ int CameraCfgCommand::execute(const QCommandLineParser &parser, Console &console
             console.warning(QStringLiteral("A Start %1 is out of range (0-23)").arg(time));
     }
 
-    const QString path = target(parser, CameraCfg::fileName(), PathBox::Folder);
-    return report(console, path, CameraCfg::write(path, values));
+    return write(console, parser, CameraCfg::fileName(), PathBox::Folder,
+                 [&values](const QString &path) { return CameraCfg::write(path, values); });
 }
 
 } // namespace rx20::cli

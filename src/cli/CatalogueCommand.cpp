@@ -72,7 +72,7 @@ void CatalogueCommand::addOptions(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(
         QStringLiteral("all"),
         QStringLiteral("Also the countries the copy knows but its list does not offer.")));
-    parser.addOption(QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print JSON.")));
+    addJsonOption(parser);
 }
 
 int CatalogueCommand::execute(const QCommandLineParser &parser, Console &console)

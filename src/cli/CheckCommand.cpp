@@ -27,6 +27,7 @@ void CheckCommand::addOptions(QCommandLineParser &parser)
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The settings file."));
     FileOptions::add(parser);
+    addJsonOption(parser);
 }
 
 int CheckCommand::execute(const QCommandLineParser &parser, Console &console)

@@ -1,5 +1,9 @@
 #include "cli/Command.h"
 
+#include "files/CodePage.h"
+
+#include <QScopeGuard>
+
 namespace rx20::cli {
 
 int Command::run(const QStringList &arguments, Console &console)
@@ -9,6 +13,10 @@ int Command::run(const QStringList &arguments, Console &console)
     parser.setApplicationDescription(summary());
     const QCommandLineOption help = parser.addHelpOption();
     addOptions(parser);
+    // Known before parsing, so that a bad argument is reported as JSON too.
+    console.setJsonErrors(m_jsonOption
+                          && (arguments.contains(QStringLiteral("--json"))
+                              || arguments.contains(QStringLiteral("-json"))));
 
     if (!parser.parse(QStringList{name()} + arguments))
         return usage(console, withoutFullStop(parser.errorText()));
@@ -29,7 +37,42 @@ int Command::run(const QStringList &arguments, Console &console)
             QStringLiteral("unexpected argument '%1'").arg(positional.at(positionalCount())));
     if (positional.size() < positionalCount())
         return usage(console, QStringLiteral("%1 is missing").arg(positionalSyntax()));
+
+    QByteArray replaced;
+    bool codePageGiven = false;
+    if (m_codePageOption && parser.isSet(QStringLiteral("code-page"))) {
+        const QString name = parser.value(QStringLiteral("code-page"));
+        if (!CodePage::isAvailable(name.toLatin1()))
+            return usage(console,
+                         QStringLiteral("--code-page %1 cannot be converted on this system (for "
+                                        "example windows-1250, windows-1251, windows-1252)")
+                             .arg(name));
+        replaced = CodePage::setSystemName(name.toLatin1());
+        codePageGiven = true;
+    }
+    // One run of a command; the next one takes the locale's again.
+    const auto restore = qScopeGuard([&] {
+        if (codePageGiven)
+            CodePage::setSystemName(replaced);
+    });
     return execute(parser, console);
+}
+
+void Command::addCodePageOption(QCommandLineParser &parser)
+{
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("code-page"),
+        QStringLiteral("The camera's 8-bit code page the file is in, such as windows-1251 "
+                       "(default: the one Windows uses for the locale's language, windows-1252 "
+                       "for English). A value it cannot store is not written."),
+        QStringLiteral("name")));
+    m_codePageOption = true;
+}
+
+void Command::addJsonOption(QCommandLineParser &parser)
+{
+    parser.addOption(QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print JSON.")));
+    m_jsonOption = true;
 }
 
 int Command::usage(Console &console, const QString &message) const

@@ -32,11 +32,22 @@ protected:
     virtual QString positionalSyntax() const { return {}; }
     virtual int positionalCount() const { return 0; }
 
+    // --code-page NAME: files are written and read in this code page instead
+    // of the one of the locale.
+    void addCodePageOption(QCommandLineParser &parser);
+
+    // --json; with it, errors are printed as JSON too.
+    void addJsonOption(QCommandLineParser &parser);
+
     // Reports a bad argument in one line and gives the exit status for it.
     int usage(Console &console, const QString &message) const;
 
     // An option's value when it is one of choices, matched without regard to case.
     static bool choice(const QString &value, const QStringList &choices, QString *chosen);
+
+private:
+    bool m_codePageOption = false;
+    bool m_jsonOption = false;
 };
 
 } // namespace rx20::cli

@@ -16,14 +16,45 @@ Console::Console(QTextStream &out, QTextStream &err)
 {
 }
 
+QString Console::escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text.at(i).unicode();
+        qsizetype length = 1;
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size()
+            && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            length = 2;
+        }
+        if (QChar::isPrint(c) && c != QChar::ReplacementCharacter)
+            out += QStringView(text).mid(i, length);
+        else if (c == U'\r')
+            out += QLatin1String("\\r");
+        else if (c == U'\n')
+            out += QLatin1String("\\n");
+        else if (c == U'\t')
+            out += QLatin1String("\\t");
+        else if (c < 0x100)
+            out += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+        else if (c < 0x10000)
+            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        else
+            out += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));
+        i += length - 1;
+    }
+    return out;
+}
+
 void Console::value(const QString &key, const QString &value)
 {
-    m_out << key << '=' << value << '\n';
+    m_out << escaped(key) << '=' << escaped(value) << '\n';
 }
 
 void Console::line(const QString &text)
 {
-    m_out << text << '\n';
+    m_out << escaped(text) << '\n';
 }
 
 void Console::json(const QJsonObject &object)
@@ -33,13 +64,20 @@ void Console::json(const QJsonObject &object)
 
 void Console::error(const QString &message)
 {
-    m_err << program << ": " << message << '\n';
+    if (m_jsonErrors) {
+        m_out << QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("error"), message}})
+                                       .toJson(QJsonDocument::Compact))
+              << '\n';
+        m_out.flush();
+        return;
+    }
+    m_err << program << ": " << escaped(message) << '\n';
     m_err.flush();
 }
 
 void Console::warning(const QString &message)
 {
-    m_err << program << ": warning: " << message << '\n';
+    m_err << program << ": warning: " << escaped(message) << '\n';
     m_err.flush();
 }
 

@@ -9,7 +9,6 @@ void FileOptions::add(QCommandLineParser &parser)
                            QStringLiteral("Take FILE as this kind instead of recognising it: %1.")
                                .arg(inspect::Layout::names().join(QStringLiteral(", "))),
                            QStringLiteral("kind")));
-    parser.addOption(QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print JSON.")));
 }
 
 bool FileOptions::kind(const QCommandLineParser &parser, std::optional<inspect::Kind> *kind,

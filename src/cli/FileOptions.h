@@ -8,7 +8,7 @@
 
 namespace rx20::cli {
 
-// The options of the commands that read a file: --kind and --json.
+// The options of the commands that read a file: --kind.
 class FileOptions
 {
 public:

@@ -1,11 +1,17 @@
 #include "cli/GenerateCommand.h"
 
+#include "camera/CameraCfg.h"
 #include "cli/CatalogueCommand.h"
+#include "files/CodePage.h"
 #include "files/TargetPath.h"
+#include "smtp/SmtpNetCfg.h"
+#include "wireless/MmsIni.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+
+#include <algorithm>
 
 namespace rx20::cli {
 
@@ -45,19 +51,49 @@ const QHash<QString, ValueOption> &valueOptions()
     return options;
 }
 
+// The names the windows' path boxes end in.
+const QStringList &settingsFileNames()
+{
+    static const QStringList names{MmsIni::fileName(), SmtpNetCfg::fileName(),
+                                   CameraCfg::fileName()};
+    return names;
+}
+
 } // namespace
 
-void GenerateCommand::addValueOptions(QCommandLineParser &parser, const QStringList &names)
+void GenerateCommand::addValueOptions(QCommandLineParser &parser, const QStringList &names,
+                                      const QString &fileName)
 {
+    // These choose values rather than being written as they are.
+    const QStringList choosing{"country", "operator", "ssl"};
     for (const QString &name : names) {
         const ValueOption &option = valueOptions()[name];
-        parser.addOption(QCommandLineOption(name, option.description, option.valueName));
+        const QCommandLineOption added(name, option.description, option.valueName);
+        if (choosing.contains(name))
+            parser.addOption(added);
+        else
+            addWrittenOption(parser, added);
     }
+    addPathOptions(parser, fileName);
+}
+
+void GenerateCommand::addWrittenOption(QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    parser.addOption(option);
+    m_written << option.names().constFirst();
+}
+
+void GenerateCommand::addPathOptions(QCommandLineParser &parser, const QString &fileName)
+{
     parser.addOption(QCommandLineOption(
         {QStringLiteral("o"), QStringLiteral("path")},
-        QStringLiteral("Folder to write into, or a path as the window's path box takes it "
-                       "(default: the current folder)."),
+        QStringLiteral("An existing folder to write %1 into, or the path of a settings file in "
+                       "an existing folder, as the window's path box takes it (default: the "
+                       "current folder). A path that names no existing folder is refused, so "
+                       "nothing is written beside a card that is not mounted.")
+            .arg(fileName),
         QStringLiteral("path")));
+    addCodePageOption(parser);
 }
 
 void GenerateCommand::take(const QCommandLineParser &parser, const QString &name, QString *value)
@@ -108,23 +144,60 @@ bool GenerateCommand::choose(catalogue::Copy copy, const QString &country,
     return true;
 }
 
-QString GenerateCommand::target(const QCommandLineParser &parser, const QString &fileName,
-                                PathBox rule)
+bool GenerateCommand::target(const QCommandLineParser &parser, const QString &fileName,
+                             PathBox rule, QString *path, QString *error)
 {
-    const QString path = parser.value(QStringLiteral("path"));
-    QString file;
-    if (path.isEmpty())
-        file = fileName;
-    else if (QFileInfo(path).isDir())
-        file = QDir(path).filePath(fileName);
-    else
-        file = rule == PathBox::Folder ? TargetPath::resolve(path, fileName) : path;
-    return QDir::cleanPath(QDir::current().absoluteFilePath(file));
+    const QString given = parser.value(QStringLiteral("path"));
+    const auto absolute = [](const QString &file) {
+        return QDir::cleanPath(QDir::current().absoluteFilePath(file));
+    };
+    if (given.isEmpty()) {
+        *path = absolute(fileName);
+        return true;
+    }
+    const QFileInfo named(given);
+    if (named.isDir()) {
+        *path = absolute(QDir(given).filePath(fileName));
+        return true;
+    }
+    const QString last = named.fileName();
+    const bool settingsFile = std::any_of(
+        settingsFileNames().cbegin(), settingsFileNames().cend(),
+        [&last](const QString &name) { return name.compare(last, Qt::CaseInsensitive) == 0; });
+    if (!last.isEmpty() && (rule == PathBox::File || settingsFile)) {
+        *path = absolute(rule == PathBox::Folder ? TargetPath::resolve(given, fileName) : given);
+        return true;
+    }
+    *error = QStringLiteral("-o %1: there is no such folder; nothing was written.")
+                 .arg(QDir::toNativeSeparators(given));
+    return false;
 }
 
-int GenerateCommand::report(Console &console, const QString &path, const FileStatus &status)
+int GenerateCommand::write(Console &console, const QCommandLineParser &parser,
+                           const QString &fileName, PathBox rule,
+                           const std::function<FileStatus(const QString &)> &writer) const
 {
-    if (!status) {
+    const QByteArray codePage = CodePage::systemName();
+    // A code page this system cannot convert has a message of its own.
+    if (CodePage::isAvailable(codePage)) {
+        for (const QString &name : m_written) {
+            for (const QString &value : parser.values(name)) {
+                if (const QString lost = CodePage::firstUnstorable(value, codePage);
+                    !lost.isEmpty()) {
+                    console.error(SettingsFile::cannotStore(
+                        QStringLiteral("The value of --%1").arg(name), lost, codePage));
+                    return Exit::Failure;
+                }
+            }
+        }
+    }
+    QString path;
+    QString error;
+    if (!target(parser, fileName, rule, &path, &error)) {
+        console.error(error);
+        return Exit::Failure;
+    }
+    if (const FileStatus status = writer(path); !status) {
         console.error(status.message);
         return Exit::Failure;
     }

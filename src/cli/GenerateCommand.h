@@ -18,8 +18,15 @@ protected:
     // window's own file name, or the file it names as typed.
     enum class PathBox { Folder, File };
 
-    // Adds the named value options ("apn", "phone", ...) and -o/--path.
-    static void addValueOptions(QCommandLineParser &parser, const QStringList &names);
+    // Adds the named value options ("apn", "phone", ...), -o/--path and --code-page.
+    void addValueOptions(QCommandLineParser &parser, const QStringList &names,
+                         const QString &fileName);
+
+    // An option whose text goes into the file as it is given.
+    void addWrittenOption(QCommandLineParser &parser, const QCommandLineOption &option);
+
+    // -o/--path, described for the command's file, and --code-page.
+    void addPathOptions(QCommandLineParser &parser, const QString &fileName);
 
     // The option's value, when given, replaces *value.
     static void take(const QCommandLineParser &parser, const QString &name, QString *value);
@@ -37,13 +44,24 @@ protected:
                        const QString &operatorBefore,
                        const std::function<void(const catalogue::Preset &)> &fill, QString *error);
 
-    // Where to write, from -o: an existing folder takes the file name; any
-    // other text is taken as the window takes its path box. No -o is the
-    // current folder, as an empty path box is.
-    static QString target(const QCommandLineParser &parser, const QString &fileName, PathBox rule);
+    // Writes the file -o names through writer, after the checks every write
+    // shares, and reports the file written or why nothing was: a written
+    // option holding a character the code page cannot store, or -o naming
+    // neither an existing folder nor the file itself.
+    int write(Console &console, const QCommandLineParser &parser, const QString &fileName,
+              PathBox rule, const std::function<FileStatus(const QString &)> &writer) const;
 
-    // Reports the outcome of a write: the file written, or the reason it was not.
-    static int report(Console &console, const QString &path, const FileStatus &status);
+private:
+    // Where to write, from -o: an existing folder takes the file name; a path
+    // whose last part is a settings file's name ("card/NET.CFG", as the folder
+    // picker leaves a path box) is taken as the window takes its path box, and
+    // any path where the window's box names the file itself is that file.
+    // Anything else names a folder that is not there, and nothing is written:
+    // never one level up from it. No -o is the current folder.
+    static bool target(const QCommandLineParser &parser, const QString &fileName, PathBox rule,
+                       QString *path, QString *error);
+
+    QStringList m_written; // options whose text goes into the file, in file order
 };
 
 } // namespace rx20::cli

@@ -14,8 +14,10 @@ QString MmsIniCommand::summary() const
 
 void MmsIniCommand::addOptions(QCommandLineParser &parser)
 {
-    addValueOptions(parser, {"country", "operator", "apn", "url", "ip", "port", "phone", "email",
-                             "server", "server-port", "sender", "password"});
+    addValueOptions(parser,
+                    {"country", "operator", "apn", "url", "ip", "port", "phone", "email", "server",
+                     "server-port", "sender", "password"},
+                    MmsIni::fileName());
 }
 
 int MmsIniCommand::execute(const QCommandLineParser &parser, Console &console)
@@ -51,8 +53,8 @@ int MmsIniCommand::execute(const QCommandLineParser &parser, Console &console)
     if (values.emails.front().isEmpty())
         console.warning(QStringLiteral("no e-mail address (--email); Email1 stays empty"));
 
-    const QString path = target(parser, MmsIni::fileName(), PathBox::Folder);
-    return report(console, path, MmsIni::write(path, values));
+    return write(console, parser, MmsIni::fileName(), PathBox::Folder,
+                 [&values](const QString &path) { return MmsIni::write(path, values); });
 }
 
 } // namespace rx20::cli

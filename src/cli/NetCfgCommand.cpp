@@ -62,7 +62,7 @@ void NetCfgCommand::addOptions(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(QStringLiteral("variant"),
                                         QStringLiteral("Which NET.CFG: smtp, mail or mms."),
                                         QStringLiteral("variant")));
-    addValueOptions(parser, allOptions());
+    addValueOptions(parser, allOptions(), SmtpNetCfg::fileName());
 }
 
 int NetCfgCommand::execute(const QCommandLineParser &parser, Console &console)
@@ -110,8 +110,10 @@ int NetCfgCommand::smtp(const QCommandLineParser &parser, Console &console)
     if (!takeList(parser, QStringLiteral("email"), 5, &values.emails, &error))
         return usage(console, error);
 
-    const QString path = target(parser, SmtpNetCfg::fileName(), PathBox::Folder);
-    return report(console, path, SettingsFile::write(path, SmtpNetCfg::lines(values)));
+    return write(console, parser, SmtpNetCfg::fileName(), PathBox::Folder,
+                 [&values](const QString &path) {
+                     return SettingsFile::write(path, SmtpNetCfg::lines(values));
+                 });
 }
 
 int NetCfgCommand::mail(const QCommandLineParser &parser, Console &console)
@@ -154,8 +156,8 @@ int NetCfgCommand::mail(const QCommandLineParser &parser, Console &console)
     if (values.emails.front().isEmpty())
         console.warning(QStringLiteral("no e-mail address (--email); Email1 stays empty"));
 
-    const QString path = target(parser, MailNetCfg::fileName(), PathBox::Folder);
-    return report(console, path, MailNetCfg::write(path, values));
+    return write(console, parser, MailNetCfg::fileName(), PathBox::Folder,
+                 [&values](const QString &path) { return MailNetCfg::write(path, values); });
 }
 
 int NetCfgCommand::mms(const QCommandLineParser &parser, Console &console)
@@ -184,8 +186,8 @@ int NetCfgCommand::mms(const QCommandLineParser &parser, Console &console)
         && std::all_of(values.emails.cbegin(), values.emails.cend(), empty))
         console.warning(QStringLiteral("no phone number or e-mail address (--phone, --email)"));
 
-    const QString path = target(parser, SmtpNetCfg::fileName(), PathBox::File);
-    return report(console, path, MmsNetCfg::write(path, values));
+    return write(console, parser, SmtpNetCfg::fileName(), PathBox::File,
+                 [&values](const QString &path) { return MmsNetCfg::write(path, values); });
 }
 
 } // namespace rx20::cli

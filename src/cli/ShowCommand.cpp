@@ -38,6 +38,8 @@ void ShowCommand::addOptions(QCommandLineParser &parser)
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The settings file."));
     FileOptions::add(parser);
+    addJsonOption(parser);
+    addCodePageOption(parser);
 }
 
 int ShowCommand::execute(const QCommandLineParser &parser, Console &console)

@@ -4,6 +4,7 @@
 #include <QStringEncoder>
 
 #include <optional>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -19,9 +20,9 @@ QByteArray &replacedName()
 }
 } // namespace
 
-void CodePage::setSystemName(const QByteArray &name)
+QByteArray CodePage::setSystemName(const QByteArray &name)
 {
-    replacedName() = name;
+    return std::exchange(replacedName(), name);
 }
 
 bool CodePage::isAvailable(const QByteArray &codePage)
@@ -100,39 +101,87 @@ QByteArray CodePage::nameForLocale(const QLocale &locale)
     }
 }
 
-QByteArray CodePage::encode(const QString &text, const QByteArray &codePage)
+namespace {
+
+// Stateless: a high surrogate at the end is a character that fails, not one
+// held back for a next call that never comes. Made in place: a converter
+// that was moved no longer reports its failures.
+void openEncoder(std::optional<QStringEncoder> &encoder, const QByteArray &codePage)
 {
-    // Stateless: a high surrogate at the end is a character that fails, not
-    // one held back for a next call that never comes.
-    QStringEncoder encoder(codePage.constData(), QStringConverter::Flag::Stateless);
-    const QByteArray whole = encoder.encode(text);
-    if (!encoder.hasError())
-        return whole;
-    // The converter's own substitute differs between code pages (SUB, a
-    // full-width mark...), so characters are converted one at a time and the
-    // ones that fail become "?", as Windows does. A converter serves until a
-    // character fails (its error sticks): opening one per character would
-    // cost a second for a megabyte.
-    QByteArray out;
-    out.reserve(text.size());
+    encoder.emplace(codePage.constData(), QStringConverter::Flag::Stateless);
+}
+
+// Hands each character of text (a pair of surrogates is one, a lone one
+// stands alone) to each with its bytes, or with none where the code page
+// lacks it, until each returns false. A converter serves until a character
+// fails (its error sticks): opening one per character would cost a second
+// for a megabyte.
+template <typename Each> void eachCharacter(QStringView text, const QByteArray &codePage, Each each)
+{
     std::optional<QStringEncoder> one;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // A pair of surrogates is one character; a lone one fails on its own.
+    for (qsizetype i = 0; i < text.size();) {
         const qsizetype length =
             (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
                 ? 2
                 : 1;
+        const QStringView character = text.mid(i, length);
         if (!one)
-            one.emplace(codePage.constData(), QStringConverter::Flag::Stateless);
-        const QByteArray bytes = one->encode(QStringView(text).mid(i, length));
+            openEncoder(one, codePage);
+        QByteArray bytes = one->encode(character);
         if (one->hasError() || bytes.isEmpty()) {
-            out += '?';
+            bytes.clear();
             one.reset();
-        } else {
-            out += bytes;
         }
-        i += length - 1;
+        if (!each(character, bytes))
+            return;
+        i += length;
     }
+}
+
+} // namespace
+
+bool CodePage::canStore(QStringView character, const QByteArray &codePage)
+{
+    bool stored = false;
+    eachCharacter(character, codePage, [&stored](QStringView, const QByteArray &bytes) {
+        stored = !bytes.isEmpty();
+        return false;
+    });
+    return stored;
+}
+
+QString CodePage::firstUnstorable(QStringView text, const QByteArray &codePage)
+{
+    std::optional<QStringEncoder> whole;
+    openEncoder(whole, codePage);
+    const QByteArray bytes = whole->encode(text);
+    if (!whole->hasError())
+        return {};
+    QString first;
+    eachCharacter(text, codePage, [&first](QStringView character, const QByteArray &bytes) {
+        if (bytes.isEmpty())
+            first = character.toString();
+        return first.isEmpty();
+    });
+    return first;
+}
+
+QByteArray CodePage::encode(const QString &text, const QByteArray &codePage)
+{
+    std::optional<QStringEncoder> encoder;
+    openEncoder(encoder, codePage);
+    const QByteArray whole = encoder->encode(text);
+    if (!encoder->hasError())
+        return whole;
+    // The converter's own substitute differs between code pages (SUB, a
+    // full-width mark...), so characters are converted one at a time and the
+    // ones that fail become "?", as Windows does.
+    QByteArray out;
+    out.reserve(text.size());
+    eachCharacter(text, codePage, [&out](QStringView, const QByteArray &bytes) {
+        out += bytes.isEmpty() ? QByteArray("?") : bytes;
+        return true;
+    });
     return out;
 }
 

@@ -19,11 +19,20 @@ public:
     static bool isAvailable(const QByteArray &codePage);
 
     // Replaces the system's code page until called with an empty name (tests:
-    // a code page this system cannot convert).
-    static void setSystemName(const QByteArray &name);
+    // a code page this system cannot convert; rx20-config --code-page) and
+    // gives the name it replaced, empty for the system's own.
+    static QByteArray setSystemName(const QByteArray &name);
 
     // Name of the code page Windows uses for a locale's language.
     static QByteArray nameForLocale(const QLocale &locale);
+
+    // Whether the code page holds this one character (a surrogate pair counts
+    // as one): the camera gets nothing else than what it holds.
+    static bool canStore(QStringView character, const QByteArray &codePage);
+
+    // The first character of text the code page cannot hold, or an empty
+    // string when it holds them all.
+    static QString firstUnstorable(QStringView text, const QByteArray &codePage);
 
     // Characters the code page cannot represent become "?".
     static QByteArray encode(const QString &text, const QByteArray &codePage);

@@ -42,6 +42,14 @@ QString SettingsFile::codePageMissing(const QByteArray &codePage)
         .arg(QString::fromLatin1(codePage));
 }
 
+QString SettingsFile::cannotStore(const QString &field, const QString &character,
+                                  const QByteArray &codePage)
+{
+    return QStringLiteral("%1 holds \"%2\", which the camera's code page %3 cannot store; "
+                          "nothing was written.")
+        .arg(field, character, QString::fromLatin1(codePage));
+}
+
 FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
 {
     const QByteArray codePage = CodePage::systemName();
@@ -50,12 +58,15 @@ FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
         return FileStatus::failure(codePageMissing(codePage));
     QByteArray out;
     for (const QString &line : lines) {
-        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) {
-            const QString key = line.section(QLatin1Char('='), 0, 0).left(40);
+        const QString key = line.section(QLatin1Char('='), 0, 0).left(40);
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
             return FileStatus::failure(
                 QStringLiteral("The value of \"%1=\" holds a line break; remove it and try again.")
                     .arg(key));
-        }
+        // A "?" in its place would reach the camera as a wrong value.
+        if (const QString lost = CodePage::firstUnstorable(line, codePage); !lost.isEmpty())
+            return FileStatus::failure(
+                cannotStore(QStringLiteral("The value of \"%1=\"").arg(key), lost, codePage));
         out += CodePage::encode(line, codePage);
         out += "\r\n";
     }

@@ -29,8 +29,9 @@ class SettingsFile
 {
 public:
     // Bytes of the file, or a failure when a line holds CR or LF: such a
-    // value would break the file's fixed line layout, or when this system
-    // cannot convert the code page.
+    // value would break the file's fixed line layout, when it holds a
+    // character the code page cannot store, or when this system cannot
+    // convert the code page.
     static FileStatus encode(const QStringList &lines, QByteArray *bytes);
 
     // Replaces the file atomically: when anything fails, a file that was
@@ -48,6 +49,11 @@ public:
 
     // The message of a Generate refused because the code page cannot be converted.
     static QString codePageMissing(const QByteArray &codePage);
+
+    // The message of a Generate refused because field ("The Password box")
+    // holds a character the code page cannot store.
+    static QString cannotStore(const QString &field, const QString &character,
+                               const QByteArray &codePage);
 
     // A failed read that the window reports when a file ends too early.
     static FileStatus tooShort(const QString &path, int needed, int found);

@@ -5,6 +5,7 @@
 #include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
+#include "ui/StorableText.h"
 
 #include <QDir>
 
@@ -110,6 +111,9 @@ void MailPhoneSettingsWindow::Command2_Click()
         showMessage(QStringLiteral("Need Email Input"));
 
     m_sslValue = MailNetCfg::sslValue(Combo5->text(), m_sslValue);
+    if (!ui::StorableText::check(this, {Text1, Text4, Text5, Text6, Text17, Text12, Text13, Text14,
+                                        Text15, Text16, Text7, Text2, Text3}))
+        return;
 
     const QString target = TargetPath::resolve(Text18->text(), MailNetCfg::fileName());
     if (const FileStatus status = MailNetCfg::write(target, values()); !status) {

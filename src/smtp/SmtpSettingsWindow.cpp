@@ -6,6 +6,7 @@
 #include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
+#include "ui/StorableText.h"
 
 #include <QFileInfo>
 
@@ -85,6 +86,9 @@ void SmtpSettingsWindow::Command2_Click()
     const SmtpNetCfgValues current = values();
     const QString target = TargetPath::resolve(Text1->text(), SmtpNetCfg::fileName());
     ui::MessageBox::show(this, QStringLiteral("Save to ") + target);
+    if (!ui::StorableText::check(
+            this, {Text2, Combo1, Text6, Text7, Text8, Text9, Text10, Text11, Text12, Text13}))
+        return;
     if (const FileStatus status = SettingsFile::write(target, SmtpNetCfg::lines(current));
         !status) {
         ui::MessageBox::show(this, status.message);

@@ -12,8 +12,27 @@
 namespace rx20::ui {
 
 namespace {
+
 constexpr int escapeCharacter = 27;
+
+// A window whose frame would leave the screen's available area is moved just
+// inside it, so that no part of it (the main window's link, a window's top
+// rows) is out of reach; one larger than the area keeps its top left corner
+// on it. Where it fits, it stays where it was put.
+QPoint inside(QRect frame, const QRect &available)
+{
+    if (frame.right() > available.right())
+        frame.moveRight(available.right());
+    if (frame.bottom() > available.bottom())
+        frame.moveBottom(available.bottom());
+    if (frame.left() < available.left())
+        frame.moveLeft(available.left());
+    if (frame.top() < available.top())
+        frame.moveTop(available.top());
+    return frame.topLeft();
 }
+
+} // namespace
 
 BorderlessForm::BorderlessForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -23,7 +42,11 @@ BorderlessForm::BorderlessForm(QWidget *parent)
 
 void BorderlessForm::moveToTwips(double left, double top)
 {
-    move(Twips::toPixels(QPointF(left, top)));
+    const QPoint target = Twips::toPixels(QPointF(left, top));
+    const QScreen *screen = QGuiApplication::screenAt(target);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    move(screen ? inside(QRect(target, size()), screen->availableGeometry()) : target);
 }
 
 void BorderlessForm::centreOnScreen()
@@ -33,7 +56,7 @@ void BorderlessForm::centreOnScreen()
         return;
     QRect frame(QPoint(), size());
     frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    move(inside(frame, screen->availableGeometry()));
 }
 
 void BorderlessForm::setKeyPreview(bool on)

@@ -17,7 +17,8 @@ class BorderlessForm : public QWidget
 public:
     explicit BorderlessForm(QWidget *parent = nullptr);
 
-    // Top-left corner on the screen, in twips.
+    // Top-left corner on the screen, in twips; both keep the window inside
+    // the screen's available area.
     void moveToTwips(double left, double top);
     void centreOnScreen();
 

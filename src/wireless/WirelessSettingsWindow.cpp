@@ -5,6 +5,7 @@
 #include "ui/FolderPicker.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
+#include "ui/StorableText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -142,6 +143,11 @@ void WirelessSettingsWindow::Command2_Click()
         showMessage(QStringLiteral("Need Phone Number Input"));
     if (Text12->text().isEmpty())
         showMessage(QStringLiteral("Need Email Input"));
+
+    if (!ui::StorableText::check(this, {Text4, Text1, Text5, Text6, Text7, Text8, Text9, Text10,
+                                        Text11, Text12, Text13, Text14, Text15, Text16, Text20,
+                                        Text21, Text19, Text18}))
+        return;
 
     QString target = TargetPath::resolve(Text17->text(), MmsIni::fileName());
     // A bare name lands in the working directory; name it in full if it fails.

@@ -34,10 +34,19 @@ public:
             box = control<ui::DropDown>(name)->lineEdit();
         box->setFocus();
         box->selectAll();
-        if (text.isEmpty())
+        if (text.isEmpty()) {
             QTest::keyClick(box, Qt::Key_Delete);
-        else
-            QTest::keyClicks(box, text);
+            return;
+        }
+        // keyClicks takes Latin-1 only; other characters arrive as typed text.
+        for (const QChar c : text) {
+            if (c.unicode() < 0x100) {
+                QTest::keyClick(box, c.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), {});
+                QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), {});
+            }
+        }
     }
 
     // Picks a list item, which is the drop-down's Click.

@@ -52,7 +52,7 @@ QStringList boxes(const char *prefix, int first)
 struct Window
 {
     std::function<QWidget *()> open;
-    std::function<int(const QStringList &)> command;
+    std::function<CommandRun(const QStringList &)> command;
     QString file;
     QHash<QString, QStringList> boxes; // typed into, the next box for each repetition
     QHash<QString, Action> actions;    // everything else the user does
@@ -74,10 +74,10 @@ QStringList reminders(const QHash<QString, int> &used, const QString &success)
 Window window(const QString &name)
 {
     const auto mmsIni = [](const QStringList &a) {
-        return CommandRun::of(cli::MmsIniCommand(), a).status;
+        return CommandRun::of(cli::MmsIniCommand(), a);
     };
     const auto netCfg = [name](const QStringList &a) {
-        return CommandRun::of(cli::NetCfgCommand(), QStringList{"--variant", name} + a).status;
+        return CommandRun::of(cli::NetCfgCommand(), QStringList{"--variant", name} + a);
     };
     if (name == QLatin1String("mms-ini"))
         return {[] { return new WirelessSettingsWindow; },
@@ -174,7 +174,7 @@ Window window(const QString &name)
     for (int i = 0; i < combos.size(); ++i) // Combo1 to Combo14, in this order
         cameraBoxes.insert(combos.at(i), {"Combo" + QString::number(i + 1)});
     return {[] { return new CameraSettingsWindow; },
-            [](const QStringList &a) { return CommandRun::of(cli::CameraCfgCommand(), a).status; },
+            [](const QStringList &a) { return CommandRun::of(cli::CameraCfgCommand(), a); },
             "CAMERA.CFG",
             cameraBoxes,
             {{"field-scan", pick("Combo15")}},
@@ -285,22 +285,115 @@ private slots:
         user.click("Command2");
         VERIFY_DIALOGS(dialogs);
 
-        QCOMPARE(how.command(arguments), 0);
+        QCOMPARE(how.command(arguments).status, 0);
         const QByteArray written = contents(byWindow.file(how.file));
         QVERIFY(written.startsWith('[') || written.startsWith('\xFF'));
         QCOMPARE(contents(QDir(byCommand.path()).filePath(how.file)), written);
     }
 
-    // -o takes a folder, or a path as the window's path box does.
+    // A character the code page cannot store: the window names its box, the
+    // command its option, both the character; nothing is written, and the
+    // window's messages before the write keep their order.
+    void unstorableCharacterIsRefused_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QByteArray>("codePage");
+        QTest::addColumn<QString>("character");
+        QTest::newRow("mms-ini, Cyrillic in 1252")
+            << "mms-ini"
+            << "password"
+            << "Password" << QByteArray("windows-1252") << "П";
+        QTest::newRow("mms-ini, Chinese in 1251")
+            << "mms-ini"
+            << "password"
+            << "Password" << QByteArray("windows-1251") << "中";
+        QTest::newRow("smtp, after Save to") << "smtp"
+                                             << "sender"
+                                             << "Sender" << QByteArray("windows-1252") << "П";
+        QTest::newRow("mail, scrambled file") << "mail"
+                                              << "password"
+                                              << "Password" << QByteArray("windows-1252") << "П";
+        QTest::newRow("mms, after Save to") << "mms"
+                                            << "phone"
+                                            << "Phone 1" << QByteArray("windows-1252") << "П";
+        QTest::newRow("camera, a drop-down") << "camera"
+                                             << "mode"
+                                             << "Mode" << QByteArray("windows-1250") << "П";
+    }
+
+    void unstorableCharacterIsRefused()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, option);
+        QFETCH(QString, label);
+        QFETCH(QByteArray, codePage);
+        QFETCH(QString, character);
+        const QString value = QString::fromUtf8("Пароль中");
+        const QString refused =
+            QStringLiteral("holds \"%1\", which the camera's code page %2 cannot store; "
+                           "nothing was written.")
+                .arg(character, QString::fromLatin1(codePage));
+        const QByteArray previous = "[OLD]\r\nkept=1\r\n";
+        const Window how = ::window(window);
+        test::WorkingFolder byWindow;
+        QTemporaryDir byCommand;
+        const QString windowFile = byWindow.file(how.file);
+        const QString commandFile = QDir(byCommand.path()).filePath(how.file);
+        for (const QString &file : {windowFile, commandFile}) {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(previous) == previous.size());
+        }
+
+        test::DialogQueue dialogs;
+        std::unique_ptr<QWidget> form(how.open());
+        form->show();
+        const WindowDriver user(form.get());
+        user.type(how.boxes.value(option).constFirst(), value);
+        const QString path = byWindow.file("NET.CFG");
+        if (!how.pathBox.isEmpty())
+            user.type(how.pathBox, path);
+        QStringList messages = how.messages({{option, 1}}, path);
+        messages.last() = QStringLiteral("The %1 box ").arg(label) + refused;
+        for (const QString &message : messages)
+            dialogs.expectMessage(message);
+        CodePage::setSystemName(codePage);
+        const auto restore = qScopeGuard([] { CodePage::setSystemName({}); });
+        user.click("Command2");
+        VERIFY_DIALOGS(dialogs);
+        QCOMPARE(contents(windowFile), previous);
+
+        CodePage::setSystemName({});
+        const CommandRun run = how.command({"--" + option, value, "--code-page",
+                                            QString::fromLatin1(codePage), "-o", byCommand.path()});
+        QCOMPARE(run.status, 1);
+        // After the command's own reminders, as in the window.
+        QCOMPARE(run.err.split('\n', Qt::SkipEmptyParts).constLast(),
+                 QStringLiteral("rx20-config: The value of --%1 %2").arg(option, refused));
+        QVERIFY2(!run.out.contains("written="), qPrintable(run.out));
+        QCOMPARE(contents(commandFile), previous);
+    }
+
+    // -o takes an existing folder, or a settings file's path in one, as the
+    // window's path box does; a folder that is not there is refused, and
+    // nothing is written one level up from it.
     void targetPath_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("written"); // empty: refused
         QTest::newRow("none: the working folder") << QString() << "MMS.INI";
         QTest::newRow("a folder") << "card"
                                   << "card/MMS.INI";
+        QTest::newRow("a folder, with a separator") << "card/"
+                                                    << "card/MMS.INI";
         QTest::newRow("the picker's path") << "card/NET.CFG"
                                            << "card/MMS.INI";
+        QTest::newRow("the file itself") << "card/mms.ini"
+                                         << "card/MMS.INI";
+        QTest::newRow("a missing folder") << "card/missing" << QString();
+        QTest::newRow("a missing folder, with a separator") << "missing/" << QString();
+        QTest::newRow("the file in a missing folder") << "missing/MMS.INI" << QString();
     }
 
     void targetPath()
@@ -311,6 +404,16 @@ private slots:
         QVERIFY(QDir(working.path()).mkdir("card"));
         const CommandRun run = CommandRun::of(
             cli::MmsIniCommand(), path.isEmpty() ? QStringList() : QStringList{"-o", path});
+        if (written.isEmpty()) {
+            QCOMPARE(run.status, 1);
+            QVERIFY2(run.err.contains(path), qPrintable(run.err));
+            QVERIFY2(!run.out.contains("written="), qPrintable(run.out));
+            QCOMPARE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                     QStringList{"card"});
+            QCOMPARE(QDir(working.file("card")).entryList(QDir::Files), QStringList());
+            return;
+        }
+        QCOMPARE(run.status, 0);
         QCOMPARE(run.value("written"), working.file(written));
         QVERIFY(QFile::exists(working.file(written)));
     }

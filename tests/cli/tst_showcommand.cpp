@@ -1,3 +1,4 @@
+#include "cli/CheckCommand.h"
 #include "cli/NetCfgCommand.h"
 #include "cli/ShowCommand.h"
 #include "smtp/MailNetCfg.h"
@@ -49,8 +50,78 @@ private slots:
         QCOMPARE(show.status, 0);
         QCOMPARE(show.value("kind"), QStringLiteral("net-cfg-mail"));
         QCOMPARE(show.value("scrambled"), QStringLiteral("yes"));
+        // A tab is printed escaped.
         for (const auto &[option, key, value] : values)
-            QCOMPARE(show.value(key), key == QLatin1String("SSL") ? QStringLiteral("0") : value);
+            QCOMPARE(show.value(key), key == QLatin1String("SSL")
+                                          ? QStringLiteral("0")
+                                          : QString(value).replace('\t', QLatin1String("\\t")));
+    }
+
+    // What a file holds reaches the terminal escaped, in values and in error
+    // texts; with --json errors are JSON, and the exit status stays.
+    void escapesControlCharacters_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QByteArray rest;
+        for (int line = 3; line <= 25; ++line)
+            rest += "X=\r\n";
+        const QByteArray clears = "[MMS]\r\nURL=\x1b[2J\tred\x81\r\n" + rest;
+        QTest::newRow("show, a value") << "show" << clears << QStringList{"--kind", "mms-ini"} << 0
+                                       << "URL=\\x1b[2J\\tred\\x81\n"
+                                       << QString();
+        QTest::newRow("check, a finding")
+            << "check"
+            << QByteArray("[MMS]\r\nURL=\r\nAPN=\r\nIP=\r\nPort=8\x1b[2J\r\n") + rest.mid(12)
+            << QStringList{"--kind", "mms-ini"} << 1 << "Port \"8\\x1b[2J\"" << QString();
+        const QByteArray garbage = "\x1b]0;title\x07\x01garbage\r\n";
+        const QString unknown = QStringLiteral(
+            "Cannot tell which settings file g.bin is: its first line is \"%1\". Name its kind "
+            "with --kind.");
+        QTest::newRow("show, an error text")
+            << "show" << garbage << QStringList() << 2 << QString()
+            << "rx20-config: " + unknown.arg("\\x1b]0;title\\x07\\x01garbage") + "\n";
+        // With --json, out is the error JSON holds.
+        QTest::newRow("check, an error text as JSON")
+            << "check" << garbage << QStringList{"--json"} << 2
+            << unknown.arg(QString::fromLatin1("\x1b]0;title\x07\x01garbage")) << QString();
+        QTest::newRow("show, a bad option as JSON")
+            << "show" << clears << QStringList{"--json", "--kind", "x"} << 2
+            << "show: --kind takes mms-ini, net-cfg-smtp, net-cfg-mail, net-cfg-mms, camera-cfg "
+               "(see rx20-config show --help)"
+            << QString();
+    }
+
+    void escapesControlCharacters()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        WorkingFolder working;
+        QFile file(working.file("g.bin"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const QStringList arguments = QStringList{"g.bin"} + options;
+        const CommandRun run = command == QLatin1String("show")
+                                   ? CommandRun::of(ShowCommand(), arguments)
+                                   : CommandRun::of(rx20::cli::CheckCommand(), arguments);
+        QCOMPARE(run.status, status);
+        if (options.contains("--json"))
+            QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object().value("error").toString(),
+                     out);
+        else
+            QVERIFY2(run.out.contains(out), qPrintable(run.out));
+        QCOMPARE(run.err, err);
+        for (const QChar c : run.out + run.err)
+            QVERIFY2(c == '\n' || !(c < ' ' || (c >= QChar(0x7f) && c < QChar(0xa0))),
+                     qPrintable(run.out + run.err));
     }
 
     // The code page here is windows-1252: it has a character at most of the

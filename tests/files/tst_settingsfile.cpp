@@ -23,10 +23,10 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("MMS.INI");
-        const auto status = SettingsFile::write(path, {"[MMS]", QString::fromUtf8("Sender=José"),
-                                                       QString::fromUtf8("Email1=生"), "Phone1="});
+        const auto status =
+            SettingsFile::write(path, {"[MMS]", QString::fromUtf8("Sender=José"), "Phone1="});
         QVERIFY2(status.ok, qPrintable(status.message));
-        QCOMPARE(contents(path), QByteArray("[MMS]\r\nSender=Jos\xe9\r\nEmail1=?\r\nPhone1=\r\n"));
+        QCOMPARE(contents(path), QByteArray("[MMS]\r\nSender=Jos\xe9\r\nPhone1=\r\n"));
     }
 
     void emptyLastLineGivesTwoLineEnds()
@@ -46,12 +46,15 @@ private slots:
         QCOMPARE(contents(path), QByteArray("x\r\n"));
     }
 
+    // A line break would split the line; a character the code page lacks
+    // would reach the camera as "?".
     void refusesLineBreakInsideAValue_data()
     {
         QTest::addColumn<QString>("line");
         QTest::newRow("LF") << "APN=a\nb";
         QTest::newRow("CR") << "APN=a\rb";
         QTest::newRow("CR LF") << "APN=a\r\nb";
+        QTest::newRow("not in windows-1252") << QString::fromUtf8("APN=生");
     }
     void refusesLineBreakInsideAValue()
     {

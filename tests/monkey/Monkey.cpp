@@ -115,7 +115,8 @@ bool isFileFailure(const QString &message)
     return message.startsWith(QLatin1String("Could not write "))
            || message.startsWith(QLatin1String("Could not read "))
            || (message.startsWith(QLatin1String("The value of \""))
-               && message.endsWith(QLatin1String("try again.")));
+               && message.endsWith(QLatin1String("try again.")))
+           || message.endsWith(QLatin1String("cannot store; nothing was written."));
 }
 
 const QRegularExpression &controlName()

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 
 using rx20::ui::BorderlessForm;
@@ -54,6 +55,36 @@ private slots:
         QCOMPARE(Twips::fromPixels(96, 96), 1440.0);
         QCOMPARE(Twips::toPixels(QSize(11610, 8550), 96), QSize(774, 570));
         QCOMPARE(Twips::toPixels(1440, 144), 144);
+    }
+
+    // The test's screen is 1600 x 1200 at a scale of 2, so 800 x 600 to
+    // place on: the main window's 774 x 570 at (333, 133) does not fit there.
+    void placementStaysOnScreen_data()
+    {
+        QTest::addColumn<QSize>("twips");
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("fits: where the twips say")
+            << QSize(6000, 4000) << false << QPoint(333, 133);
+        QTest::newRow("main window at scale 2: just inside")
+            << QSize(11610, 8550) << false << QPoint(800 - 774, 600 - 570);
+        QTest::newRow("centred, fits") << QSize(6000, 4000) << true << QPoint(200, 166);
+        QTest::newRow("centred, taller than the screen: top on it")
+            << QSize(6000, 10000) << true << QPoint(200, 0);
+    }
+    void placementStaysOnScreen()
+    {
+        QFETCH(QSize, twips);
+        QFETCH(bool, centred);
+        QFETCH(QPoint, at);
+        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 600));
+        Window window;
+        window.setFixedSize(Twips::toPixels(twips, 96));
+        if (centred)
+            window.centreOnScreen();
+        else
+            window.moveToTwips(5000, 2000);
+        QCOMPARE(window.pos(), at);
     }
 
     void dragFollowsPointerWithLeftButtonAlone_data()
