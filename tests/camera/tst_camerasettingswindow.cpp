@@ -310,13 +310,13 @@ private slots:
         ScreenReader::addRow("Combo11", "Label13", "Time Stamp", "Combo13");
         ScreenReader::addRow("Combo13", "Label15", "Over Write", "Combo2");
         ScreenReader::addRow("Text4", "Label17", "A Start", "");
-        ScreenReader::addRow("Text5", "", "A Start minute", "");
+        ScreenReader::addRow("Text5", "Label18", "A Start minute", "");
         ScreenReader::addRow("Text6", "Label19", "B Start", "");
-        ScreenReader::addRow("Text7", "", "B Start minute", "");
+        ScreenReader::addRow("Text7", "Label20", "B Start minute", "");
         ScreenReader::addRow("Combo2", "Label2", "Image Size", "Combo4");
         ScreenReader::addRow("Combo4", "Label4", "Capture NO.", "Text1");
         ScreenReader::addRow("Text1", "Label6", "Camera Name", "Text2");
-        ScreenReader::addRow("Text2", "Label8", "Video Length", "Combo8");
+        ScreenReader::addRow("Text2", "Label22", "Video Length in seconds", "Combo8");
         ScreenReader::addRow("Combo8", "Label10", "Sensor Level", "Combo10");
         ScreenReader::addRow("Combo10", "Label12", "Camera Mode", "Combo12");
         ScreenReader::addRow("Combo12", "Label14", "Video Sound", "Combo15");
