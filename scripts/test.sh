@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh wayland package
+scripts/install-deps.sh wayland package a11y
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default

@@ -304,8 +304,8 @@ private slots:
         ScreenReader::addRow("Combo3", "Label3", "Image Format", "Combo5");
         ScreenReader::addRow("Combo5", "Label5", "IR LED Control", "Combo6");
         ScreenReader::addRow("Combo6", "Label7", "Video Size", "Text3");
-        ScreenReader::addRow("Text3", "Label9", "Interval", "Combo7");
-        ScreenReader::addRow("Combo7", "", "Interval unit", "Combo9");
+        ScreenReader::addRow("Text3", "", "Interval", "Combo7");
+        ScreenReader::addRow("Combo7", "Label9", "Interval unit", "Combo9");
         ScreenReader::addRow("Combo9", "Label11", "NV Shutter", "Combo11");
         ScreenReader::addRow("Combo11", "Label13", "Time Stamp", "Combo13");
         ScreenReader::addRow("Combo13", "Label15", "Over Write", "Combo2");
