@@ -5,6 +5,7 @@
 #include "ui/Forms.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -82,6 +83,34 @@ private slots:
         QWidget *wireless = Forms::loaded("Form5");
         QVERIFY(wireless && wireless->isVisible());
         QCOMPARE(Forms::loaded("Form1"), main);
+    }
+
+    // The keyboard reaches the link first and opens it as a click does.
+    void linkOpensFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void linkOpensFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        Forms::define("Form1", [] { return new MainWindow; });
+        Forms::define("Form5", [] {
+            auto *w = new QWidget;
+            w->setObjectName("Form5");
+            return w;
+        });
+        QWidget *main = Forms::show("Form1");
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto *link = main->findChild<QLabel *>("Label5");
+        QCOMPARE(QApplication::focusWidget(), link);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!main->isVisible());
+        QWidget *wireless = Forms::loaded("Form5");
+        QVERIFY(wireless && wireless->isVisible());
     }
 
     void escapeEndsTheProgram()
