@@ -14,6 +14,17 @@ using rx20::ui::DropDown;
 using rx20::ui::Forms;
 using rx20::ui::Twips;
 
+// The main window and a stand-in for the wireless settings window.
+static void defineMainAndWireless()
+{
+    Forms::define("Form1", [] { return new MainWindow; });
+    Forms::define("Form5", [] {
+        auto *w = new QWidget;
+        w->setObjectName("Form5");
+        return w;
+    });
+}
+
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -68,12 +79,7 @@ private slots:
 
     void linkHidesMainWindowAndShowsWirelessSettings()
     {
-        Forms::define("Form1", [] { return new MainWindow; });
-        Forms::define("Form5", [] {
-            auto *w = new QWidget;
-            w->setObjectName("Form5");
-            return w;
-        });
+        defineMainAndWireless();
         QWidget *main = Forms::show("Form1");
         QVERIFY(QTest::qWaitForWindowExposed(main));
         auto *link = main->findChild<QLabel *>("Label5");
@@ -96,12 +102,7 @@ private slots:
     void linkOpensFromTheKeyboard()
     {
         QFETCH(int, key);
-        Forms::define("Form1", [] { return new MainWindow; });
-        Forms::define("Form5", [] {
-            auto *w = new QWidget;
-            w->setObjectName("Form5");
-            return w;
-        });
+        defineMainAndWireless();
         QWidget *main = Forms::show("Form1");
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
