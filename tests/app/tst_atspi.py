@@ -387,7 +387,7 @@ def write_spoken(path, spoken):
 
 def main():
     if len(sys.argv) < 3:
-        print(__doc__)
+        print("usage: tst_atspi.py PROGRAM SHOW_FORM [SPOKEN]", file=sys.stderr)
         return 2
     if not shutil.which("Xvfb") or not shutil.which("openbox"):
         print("SKIP: needs Xvfb and openbox (scripts/install-deps.sh a11y installs them)")
