@@ -15,7 +15,8 @@ packages=(
 
 # Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh,
 # "package" for the .deb (cpack --preset deb) and its checks
-# (scripts/check-package.sh), "wayland" for the smoke test under weston.
+# (scripts/check-package.sh), "wayland" for the smoke test under weston, "a11y"
+# for the test through the AT-SPI bus.
 for group in "$@"; do
     case "$group" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and clang's sanitizers
@@ -23,6 +24,9 @@ for group in "$@"; do
         # dpkg-shlibdeps finds the package's dependencies; help2man writes rx20-config(1)
         package) packages+=(dpkg-dev file help2man lintian desktop-file-utils appstream) ;;
         wayland) packages+=(weston) ;;                 # a Wayland compositor without a screen
+        # the AT-SPI bus and registry, a private D-Bus session, a window
+        # manager for Xvfb, and a Python AT-SPI client
+        a11y) packages+=(at-spi2-core dbus-daemon dbus-bin openbox python3-pyatspi) ;;
         *) echo "install-deps.sh: unknown group $group" >&2 && exit 2 ;;
     esac
 done

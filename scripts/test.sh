@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh wayland package fuzz
+scripts/install-deps.sh wayland package fuzz a11y
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default

@@ -1,5 +1,6 @@
 #include "ui/BorderlessForm.h"
 
+#include "ui/FocusMark.h"
 #include "ui/Program.h"
 #include "ui/SystemMove.h"
 #include "ui/Twips.h"
@@ -38,6 +39,7 @@ BorderlessForm::BorderlessForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setAutoFillBackground(true);
+    new FocusMark(this);
 }
 
 void BorderlessForm::moveToTwips(double left, double top)

@@ -8,8 +8,9 @@ namespace rx20::ui {
 
 // What the three borderless windows share: no title bar, dragging by the
 // window's background with the left button alone (handed to the compositor
-// where the program cannot place windows), and Esc (character 27), seen
-// before the focused control, ending the program.
+// where the program cannot place windows), Esc (character 27), seen
+// before the focused control, ending the program, and a focus mark that
+// shows on the highlight-coloured background (FocusMark).
 class BorderlessForm : public QWidget
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "ui/Forms.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -12,6 +13,17 @@ using rx20::MainWindow;
 using rx20::ui::DropDown;
 using rx20::ui::Forms;
 using rx20::ui::Twips;
+
+// The main window and a stand-in for the wireless settings window.
+static void defineMainAndWireless()
+{
+    Forms::define("Form1", [] { return new MainWindow; });
+    Forms::define("Form5", [] {
+        auto *w = new QWidget;
+        w->setObjectName("Form5");
+        return w;
+    });
+}
 
 class tst_MainWindow : public QObject
 {
@@ -67,12 +79,7 @@ private slots:
 
     void linkHidesMainWindowAndShowsWirelessSettings()
     {
-        Forms::define("Form1", [] { return new MainWindow; });
-        Forms::define("Form5", [] {
-            auto *w = new QWidget;
-            w->setObjectName("Form5");
-            return w;
-        });
+        defineMainAndWireless();
         QWidget *main = Forms::show("Form1");
         QVERIFY(QTest::qWaitForWindowExposed(main));
         auto *link = main->findChild<QLabel *>("Label5");
@@ -84,6 +91,29 @@ private slots:
         QCOMPARE(Forms::loaded("Form1"), main);
     }
 
+    // The keyboard reaches the link first and opens it as a click does.
+    void linkOpensFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void linkOpensFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        defineMainAndWireless();
+        QWidget *main = Forms::show("Form1");
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto *link = main->findChild<QLabel *>("Label5");
+        QCOMPARE(QApplication::focusWidget(), link);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!main->isVisible());
+        QWidget *wireless = Forms::loaded("Form5");
+        QVERIFY(wireless && wireless->isVisible());
+    }
+
     void escapeEndsTheProgram()
     {
         rx20::test::ProgramEndRecorder ended;
@@ -93,11 +123,13 @@ private slots:
         QCOMPARE(ended.count(), 1);
     }
 
-    // A screen reader says each selector's label; both are disabled, out of Tab's reach.
+    // A screen reader says each selector's label; both are disabled, out of
+    // Tab's reach, so Tab stays on the link.
     void namesAndTabOrder_data()
     {
         using rx20::test::ScreenReader;
         ScreenReader::addColumns();
+        ScreenReader::addRow("Label5", "", "MMS Setting", "Label5");
         ScreenReader::addRow("Combo2", "Label3", "Camera", "");
         ScreenReader::addRow("Combo1", "Label2", "Language", "");
     }

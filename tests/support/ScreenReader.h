@@ -6,9 +6,10 @@ namespace rx20::test {
 
 // A window's controls as a screen reader and the keyboard meet them, checked
 // row by row in a data-driven test: a row is tagged with the control's name
-// and gives the label that names it ("" for none), the name a screen reader
-// says, and the control Tab moves to from it in the window's start state (""
-// where that state leaves it out of reach: hidden or disabled).
+// and gives a label that names it ("" for none), the name a screen reader
+// says (it holds that label's), and the control Tab moves to from it in the
+// window's start state ("" where that state leaves it out of reach: hidden or
+// disabled).
 class ScreenReader
 {
 public:
