@@ -14,7 +14,9 @@ packages=(
 
 # Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh,
 # "package" for the .deb (cpack --preset deb) and its checks
-# (scripts/check-package.sh), "wayland" for the smoke test under weston.
+# (scripts/check-package.sh), "wayland" for the smoke test under weston,
+# "windows" for the Windows build, its tests under Wine and its installer
+# (scripts/windows.sh).
 for group in "$@"; do
     case "$group" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and clang's sanitizers
@@ -22,6 +24,9 @@ for group in "$@"; do
         # dpkg-shlibdeps finds the package's dependencies; help2man writes rx20-config(1)
         package) packages+=(dpkg-dev file help2man lintian desktop-file-utils appstream) ;;
         wayland) packages+=(weston) ;;                 # a Wayland compositor without a screen
+        # MinGW-w64 compilers for 64-bit Windows, Wine 8 (64-bit) to run what they
+        # build, NSIS for the installer, locales for Wine's ANSI code pages
+        windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis locales xz-utils) ;;
         *) echo "install-deps.sh: unknown group $group" >&2 && exit 2 ;;
     esac
 done
