@@ -20,4 +20,12 @@ else
     export WINEPATH="Z:$qt/bin;Z:/usr/lib/gcc/x86_64-w64-mingw32/12-posix;Z:/usr/x86_64-w64-mingw32/lib"
     export QT_PLUGIN_PATH="Z:$qt/plugins"
 fi
+# Without a console (none under Wine) Qt sends its messages and Qt Test its
+# results to the debugger instead of stdout and stderr.
+export QT_FORCE_STDERR_LOGGING=${QT_FORCE_STDERR_LOGGING:-1}
+# Wine keeps the Unix QT_ variables (meant for Linux's Qt) from Windows
+# programs; WINEQT_X reaches them as QT_X.
+for name in $(compgen -e QT_ || true); do
+    export "WINE$name=${!name}"
+done
 exec wine "$@"

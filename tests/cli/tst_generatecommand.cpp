@@ -299,8 +299,8 @@ private slots:
         QTest::newRow("none: the working folder") << QString() << "MMS.INI";
         QTest::newRow("a folder") << "card"
                                   << "card/MMS.INI";
-        QTest::newRow("the picker's path") << "card/NET.CFG"
-                                           << "card/MMS.INI";
+        QTest::newRow("the picker's path")
+            << QDir::toNativeSeparators("card/NET.CFG") << "card/MMS.INI";
     }
 
     void targetPath()
