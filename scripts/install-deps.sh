@@ -25,8 +25,9 @@ for group in "$@"; do
         package) packages+=(dpkg-dev file help2man lintian desktop-file-utils appstream) ;;
         wayland) packages+=(weston) ;;                 # a Wayland compositor without a screen
         # MinGW-w64 compilers for 64-bit Windows, Wine 8 (64-bit) to run what they
-        # build, NSIS for the installer, locales for Wine's ANSI code pages
-        windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis locales xz-utils) ;;
+        # build, NSIS for the installer, locales for Wine's ANSI code pages, xwininfo
+        # to see the installed program's window
+        windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis locales x11-utils) ;;
         *) echo "install-deps.sh: unknown group $group" >&2 && exit 2 ;;
     esac
 done
