@@ -2,7 +2,9 @@
 # Installs what is missing, builds everything and runs the whole test suite
 # (the Wayland smoke test under weston among it), builds the .deb and checks
 # it (lintian, desktop entry, AppStream), then builds and runs the tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+# under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), and
+# last the Windows leg (scripts/windows.sh: the Windows build, its tests under
+# Wine and its installer).
 # A second run only rebuilds what changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,3 +23,5 @@ scripts/check-package.sh build-release/*.deb
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+
+bash scripts/windows.sh
