@@ -194,6 +194,9 @@ public:
         rx20::ui::Program::setEndHandler([this] { ++m_ends; });
     }
 
+    // Out of the folder first: Windows removes no process's working folder.
+    ~Monkey() { QDir::setCurrent(QDir::tempPath()); }
+
     // Runs the actions; returns the number of the first that broke an invariant.
     int run(int actions)
     {
