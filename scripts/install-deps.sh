@@ -16,7 +16,8 @@ packages=(
 # Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh,
 # "package" for the .deb (cpack --preset deb) and its checks
 # (scripts/check-package.sh), "wayland" for the smoke test under weston, "a11y"
-# for the test through the AT-SPI bus.
+# for the test through the AT-SPI bus, "windows" for the Windows build, its
+# tests under Wine and its installer (scripts/windows.sh).
 for group in "$@"; do
     case "$group" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and clang's sanitizers
@@ -27,6 +28,10 @@ for group in "$@"; do
         # the AT-SPI bus and registry, a private D-Bus session, a window
         # manager for Xvfb, and a Python AT-SPI client
         a11y) packages+=(at-spi2-core dbus-daemon dbus-bin openbox python3-pyatspi) ;;
+        # MinGW-w64 compilers for 64-bit Windows, Wine 8 (64-bit) to run what they
+        # build, NSIS for the installer, locales for Wine's ANSI code pages, xwininfo
+        # to see the installed program's window
+        windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis locales x11-utils) ;;
         *) echo "install-deps.sh: unknown group $group" >&2 && exit 2 ;;
     esac
 done

@@ -3,7 +3,9 @@
 # (the Wayland smoke test under weston among it), fuzzes every fuzz target for
 # a few seconds, builds the .deb and checks it (lintian, desktop entry,
 # AppStream), then builds and runs the tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-asan/).
+# UndefinedBehaviorSanitizer (build-asan/), and last the Windows leg
+# (scripts/windows.sh: the Windows build, its tests under Wine and its
+# installer).
 # A second run only rebuilds what changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,3 +28,5 @@ scripts/check-package.sh build-release/*.deb
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+
+bash scripts/windows.sh

@@ -3,7 +3,6 @@
 #include "camera/CameraCfg.h"
 #include "cli/CatalogueCommand.h"
 #include "files/CodePage.h"
-#include "files/TargetPath.h"
 #include "smtp/SmtpNetCfg.h"
 #include "wireless/MmsIni.h"
 
@@ -165,7 +164,9 @@ bool GenerateCommand::target(const QCommandLineParser &parser, const QString &fi
         settingsFileNames().cbegin(), settingsFileNames().cend(),
         [&last](const QString &name) { return name.compare(last, Qt::CaseInsensitive) == 0; });
     if (!last.isEmpty() && (rule == PathBox::File || settingsFile)) {
-        *path = absolute(rule == PathBox::Folder ? TargetPath::resolve(given, fileName) : given);
+        // The folder it names, by this system's separators: on Windows "/"
+        // too, so that "card/NET.CFG" is never the working folder's file.
+        *path = absolute(rule == PathBox::Folder ? named.dir().filePath(fileName) : given);
         return true;
     }
     *error = QStringLiteral("-o %1: there is no such folder; nothing was written.")

@@ -387,8 +387,8 @@ private slots:
                                   << "card/MMS.INI";
         QTest::newRow("a folder, with a separator") << "card/"
                                                     << "card/MMS.INI";
-        QTest::newRow("the picker's path") << "card/NET.CFG"
-                                           << "card/MMS.INI";
+        QTest::newRow("the picker's path")
+            << QDir::toNativeSeparators("card/NET.CFG") << "card/MMS.INI";
         QTest::newRow("the file itself") << "card/mms.ini"
                                          << "card/MMS.INI";
         QTest::newRow("a missing folder") << "card/missing" << QString();

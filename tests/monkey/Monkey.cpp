@@ -31,9 +31,6 @@
 #include <optional>
 #include <random>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 using rx20::inspect::Kind;
 
 namespace {
@@ -175,10 +172,10 @@ QString folderPart(const QString &text)
 class Monkey
 {
 public:
-    Monkey(const Rules &rules, quint64 seed, int progressFd)
+    Monkey(const Rules &rules, quint64 seed, QFile *progress)
         : m_rules(rules)
         , m_random(seed ^ qHash(rules.form))
-        , m_progressFd(progressFd)
+        , m_progress(progress)
     {
         m_work = m_root.filePath("work");
         for (const QString &folder : {m_work, m_root.filePath("card/sub"), longFolder()})
@@ -198,15 +195,20 @@ public:
         rx20::ui::Program::setEndHandler([this] { ++m_ends; });
     }
 
+    // Out of the folder first: Windows removes no process's working folder.
+    ~Monkey() { QDir::setCurrent(QDir::tempPath()); }
+
     // Runs the actions; returns the number of the first that broke an invariant.
     int run(int actions)
     {
         load();
         for (m_action = 1; m_action <= actions && m_failure.isEmpty(); ++m_action) {
-            if (m_progressFd >= 0) {
+            if (m_progress) {
+                // Unbuffered, so the line is in the file when the program crashes.
                 const QByteArray line =
                     m_rules.form.toLatin1() + ' ' + QByteArray::number(m_action) + "          \n";
-                (void)!pwrite(m_progressFd, line.constData(), size_t(line.size()), 0);
+                m_progress->seek(0);
+                m_progress->write(line);
             }
             act();
             ++m_tally[m_description.startsWith("click") ? m_description.section(' ', 0, 1)
@@ -885,7 +887,7 @@ private:
     QTemporaryDir m_root;
     QString m_work;
     std::mt19937_64 m_random;
-    int m_progressFd;
+    QFile *m_progress;
     int m_action = 0;
     int m_ends = 0;
     QPointer<QWidget> m_active;
@@ -919,7 +921,10 @@ int main(int argc, char *argv[])
     const int actions = std::atoi(argv[1]);
     const quint64 seed = std::strtoull(argv[2], nullptr, 10);
     const QString only = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
-    const int progress = argc > 4 ? open(argv[4], O_WRONLY | O_CREAT, 0644) : -1;
+    QFile progressFile(argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString());
+    QFile *progress = argc > 4 && progressFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                          ? &progressFile
+                          : nullptr;
     rx20::defineForms();
     for (const Rules &rules : allRules()) {
         if (!only.isEmpty() && only != "all" && rules.form != only)

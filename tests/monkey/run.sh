@@ -6,6 +6,7 @@
 # Exits non-zero on the first broken invariant or crash and prints the command
 # that replays it. RX20_MONKEY names the program (CTest sets it); otherwise the
 # RX20_MONKEY_PRESET build (default or asan) is brought up to date first.
+# RX20_MONKEY_EMULATOR runs it (Wine for the Windows build).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/../.."
@@ -18,13 +19,14 @@ if [ -z "${RX20_MONKEY:-}" ]; then
         || exit 2
     RX20_MONKEY=$dir/tests/monkey/rx20_monkey
 fi
-export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 LANG=C.UTF-8
+locale=${RX20_MONKEY_LOCALE:-C.UTF-8}
+export QT_QPA_PLATFORM=offscreen LC_ALL=$locale LANG=$locale
 
 progress=$(mktemp)
 trap 'rm -f "$progress"' EXIT
 
 run() { # actions seed form
-    "$RX20_MONKEY" "$1" "$2" "$3" "$progress"
+    ${RX20_MONKEY_EMULATOR:+"$RX20_MONKEY_EMULATOR"} "$RX20_MONKEY" "$1" "$2" "$3" "$progress"
     local status=$?
     if [ "$status" -ne 0 ] && [ "$status" -ne 1 ]; then
         local form action

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -15,7 +16,11 @@ public:
     ~WorkingFolder();
 
     QString path() const { return m_dir.path(); }
-    QString file(const QString &name) const { return m_dir.filePath(name); }
+    // As the user types it: with "\" on Windows.
+    QString file(const QString &name) const
+    {
+        return QDir::toNativeSeparators(m_dir.filePath(name));
+    }
 
     QByteArray read(const QString &name) const;
     bool write(const QString &name, const QByteArray &bytes) const;

@@ -32,7 +32,8 @@ private slots:
         QTest::newRow("no file-system path") << ""
                                              << "";
         QTest::newRow("at the length limit")
-            << "/" + QString(509, 'a') << "/" + QString(509, 'a') + sep + "NET.CFG";
+            << "/" + QString(509, 'a')
+            << QDir::toNativeSeparators("/") + QString(509, 'a') + sep + "NET.CFG";
         QTest::newRow("too long") << "/" + QString(511, 'a') << "";
     }
     void boxText()

@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# The Windows leg: builds the program, rx20-config and every test for 64-bit
+# Windows (preset windows-mingw, build-windows/) with Debian's MinGW-w64 and
+# the Qt for Windows in ../shared/toolchains/, runs every test under Wine,
+# checks that rx20-config under Wine writes the same bytes as the Linux build
+# in three code pages, builds the installer and installs, starts and
+# uninstalls it under Wine. Exits non-zero on any failure.
+# A second run only rebuilds what changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/install-deps.sh windows
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+# Wine takes its ANSI code page from the locale (LANG, LC_ALL): English and
+# German give 1252, Russian 1251, Chinese 936. A locale that does not exist
+# leaves Wine with 7-bit ASCII.
+locales=(en_US.UTF-8 de_DE.UTF-8 ru_RU.UTF-8 zh_CN.UTF-8)
+have=$(locale -a)
+for name in "${locales[@]}"; do
+    if ! grep -qix "${name%.UTF-8}.utf8" <<<"$have"; then
+        echo "Generating the locales ${locales[*]}"
+        for each in "${locales[@]}"; do
+            "${sudo_cmd[@]}" sed -i "s/^# *\(${each} UTF-8\)$/\1/" /etc/locale.gen
+            grep -qx "${each} UTF-8" /etc/locale.gen \
+                || echo "${each} UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+        done
+        "${sudo_cmd[@]}" locale-gen >/dev/null
+        break
+    fi
+done
+
+cmake --preset windows-mingw >/dev/null
+cmake --build --preset windows-mingw
+
+# One X server for the whole leg (the installed program shows its real
+# window there; the tests use the offscreen platform), started before Wine's
+# own background programs so that they see it too.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb=$!
+wine_prefix=$root/build-windows/wine
+cleanup() {
+    WINEPREFIX=$wine_prefix wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -f "$display_file"
+}
+trap cleanup EXIT
+for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$display_file")
+
+# Wine: a prefix of our own, made once; one wineserver (-p: it stays) and
+# Wine's services started here, outside CTest, which would otherwise wait for
+# them to close the first test's output.
+export WINEPREFIX=$wine_prefix
+[ -f "$WINEPREFIX/system.reg" ] || scripts/wine-run.sh wineboot -i >/dev/null 2>&1
+wineserver -p
+scripts/wine-run.sh wineboot >/dev/null 2>&1
+
+ctest --preset windows-mingw -j "$(nproc)"
+
+# rx20-config under Wine writes the same bytes as the Linux build, for text
+# of the locale's code page, of others and a character no code page holds.
+linux=build-release/src/cli/rx20-config
+if [ ! -x "$linux" ]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target rx20-config
+fi
+compare() { # locale, then rx20-config's arguments without -o
+    local locale=$1 on_linux on_windows linux_status=0 windows_status=0
+    shift
+    on_linux=$(mktemp -d) on_windows=$(mktemp -d)
+    LC_ALL=$locale LANG=$locale "$linux" "$@" -o "$on_linux/" >/dev/null 2>&1 || linux_status=$?
+    LC_ALL=$locale LANG=$locale scripts/wine-run.sh --deployed build-windows/dist/rx20-config.exe \
+        "$@" -o "Z:${on_windows//\//\\}\\" >/dev/null 2>&1 || windows_status=$?
+    if [ "$linux_status" != "$windows_status" ] || ! diff -r "$on_linux" "$on_windows" >/dev/null; then
+        echo "windows.sh: rx20-config $* in $locale: Linux (exit $linux_status) and Windows (exit $windows_status) differ" >&2
+        return 1
+    fi
+    echo "same bytes in $locale (exit $linux_status): rx20-config $1 ... $(cd "$on_linux" && ls)"
+    rm -rf "$on_linux" "$on_windows"
+}
+
+cmake --build --preset windows-mingw --target installer
+setup=$(ls build-windows/rx20-setting-tools-*-setup.exe)
+echo "installer: $setup, $(du -k "$setup" | cut -f1) KiB"
+
+sent=(--country "United Kingdom" --operator Vodafone --phone 07700900123 --email alerts@example.com)
+compare en_US.UTF-8 mms-ini "${sent[@]}"
+text="Grüße € Мегафон 生成"
+for locale in de_DE.UTF-8 ru_RU.UTF-8 zh_CN.UTF-8; do
+    compare "$locale" mms-ini "${sent[@]}" --apn "$text"
+    compare "$locale" net-cfg --variant mail --country Germany --phone 01701234567 \
+        --email alerts@example.com --sender "$text" --password Secret
+done
+
+# The installer, silently under Wine: the program folder and the Start-menu
+# entry appear, the program's main window shows, the installed rx20-config
+# runs; the uninstaller leaves no file, folder or registry key behind.
+program_dir="C:\\Program Files\\RX20 Setting Tools"
+installed=$WINEPREFIX/drive_c/Program\ Files/RX20\ Setting\ Tools
+shortcut=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/RX20\ Setting\ Tools.lnk
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\RX20SettingTools'
+snapshot() { # every file and folder of the prefix's drive but the temporary ones
+    (cd "$WINEPREFIX/drive_c" && find . -path ./users/root/Temp -prune -o -path ./windows -prune -o -print | sort)
+}
+installed_fail() { echo "windows.sh: installer check: $*" >&2; exit 1; }
+# The installed programs find their DLLs and plugins beside them alone, and
+# Qt's own platform (a real window), whatever this shell holds.
+run_installed() { env -u QT_QPA_PLATFORM -u QT_PLUGIN_PATH scripts/wine-run.sh --deployed "$@"; }
+
+# What a broken-off run may have left installed.
+rm -rf "$installed" "$shortcut"
+run_installed reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
+before=$(snapshot)
+run_installed "$setup" /S
+[ -f "$installed/rx20-setting-tools.exe" ] || installed_fail "no $installed/rx20-setting-tools.exe"
+[ -f "$shortcut" ] || installed_fail "no Start-menu entry $shortcut"
+run_installed reg query "$uninstall_key" >/dev/null 2>&1 || installed_fail "no uninstall entry $uninstall_key"
+
+run_installed "$program_dir\\rx20-setting-tools.exe" >/dev/null 2>&1 &
+program=$!
+window=
+for _ in $(seq 60); do
+    window=$(xwininfo -root -tree 2>/dev/null | grep -F '"Camera Setting Tool"' || true)
+    [ -n "$window" ] && break
+    sleep 1
+done
+# Closed as Windows closes a program (WM_CLOSE); a running program's files
+# could not be uninstalled.
+run_installed taskkill /im rx20-setting-tools.exe >/dev/null 2>&1 || true
+for _ in $(seq 20); do kill -0 "$program" 2>/dev/null || break; sleep 0.5; done
+if kill -0 "$program" 2>/dev/null; then
+    run_installed taskkill /f /im rx20-setting-tools.exe >/dev/null 2>&1 || true
+fi
+wait "$program" 2>/dev/null || true
+[ -n "$window" ] || installed_fail "the installed program showed no main window"
+echo "installed program's main window:$(sed 's/^ *[^"]*//' <<<"$window" | head -1)"
+grep -q "774x570+333+133" <<<"$window" || installed_fail "main window not at +333+133, 774x570"
+
+catalogue=$(run_installed "$program_dir\\rx20-config.exe" catalogue --country "United Kingdom" \
+    --operator Vodafone 2>&1) || installed_fail "installed rx20-config failed: $catalogue"
+grep -q '^apn=pp\.vodafone\.co\.uk' <<<"$catalogue" || installed_fail "installed rx20-config: $catalogue"
+echo "installed rx20-config: $(head -2 <<<"$catalogue" | tr -d '\r' | tr '\n' ' ')"
+
+# The uninstaller runs from a copy in the temporary folder and returns at once.
+run_installed "$program_dir\\uninstall.exe" /S
+for _ in $(seq 60); do [ -e "$installed" ] || break; sleep 1; done
+[ ! -e "$installed" ] || installed_fail "the uninstaller left $installed"
+[ ! -e "$shortcut" ] || installed_fail "the uninstaller left $shortcut"
+if run_installed reg query "$uninstall_key" >/dev/null 2>&1; then
+    installed_fail "the uninstaller left $uninstall_key"
+fi
+left=$(diff <(echo "$before") <(snapshot) || true)
+[ -z "$left" ] || installed_fail "the uninstaller left: $left"
+echo "installer: installed, started, uninstalled; nothing left behind"
