@@ -101,8 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     if (json) {
-        FUZZ_CHECK(isJsonObject(show.out));
-        FUZZ_CHECK(isJsonObject(check.out));
+        FUZZ_CHECK(isJsonObject(show.out) && !holdsControl(show.out));
+        FUZZ_CHECK(isJsonObject(check.out) && !holdsControl(check.out));
         return 0;
     }
     // Whatever the file holds reaches the terminal escaped.

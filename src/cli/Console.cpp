@@ -8,6 +8,38 @@ namespace {
 
 const QString program = QStringLiteral("rx20-config");
 
+bool printsItself(char32_t c)
+{
+    return QChar::isPrint(c) && c != QChar::ReplacementCharacter;
+}
+
+// JSON escapes what lies below the blank; DEL, the C1 controls (a terminal
+// takes U+009B as an escape sequence's start) and other characters that
+// print nothing would pass raw, so they become \u escapes too. Outside its
+// strings JSON text holds none of them.
+QString jsonText(const QJsonObject &object, QJsonDocument::JsonFormat format)
+{
+    const QString text = QString::fromUtf8(QJsonDocument(object).toJson(format));
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const char32_t c =
+            pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        const qsizetype length = pair ? 2 : 1;
+        if (c < 0x7f || printsItself(c)) {
+            out += QStringView(text).mid(i, length);
+        } else {
+            for (qsizetype unit = i; unit < i + length; ++unit)
+                out +=
+                    QStringLiteral("\\u%1").arg(text.at(unit).unicode(), 4, 16, QLatin1Char('0'));
+        }
+        i += length - 1;
+    }
+    return out;
+}
+
 } // namespace
 
 Console::Console(QTextStream &out, QTextStream &err)
@@ -28,7 +60,7 @@ QString Console::escaped(const QString &text)
             c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
             length = 2;
         }
-        if (QChar::isPrint(c) && c != QChar::ReplacementCharacter)
+        if (printsItself(c))
             out += QStringView(text).mid(i, length);
         else if (c == U'\r')
             out += QLatin1String("\\r");
@@ -59,14 +91,13 @@ void Console::line(const QString &text)
 
 void Console::json(const QJsonObject &object)
 {
-    m_out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    m_out << jsonText(object, QJsonDocument::Indented);
 }
 
 void Console::error(const QString &message)
 {
     if (m_jsonErrors) {
-        m_out << QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("error"), message}})
-                                       .toJson(QJsonDocument::Compact))
+        m_out << jsonText(QJsonObject{{QStringLiteral("error"), message}}, QJsonDocument::Compact)
               << '\n';
         m_out.flush();
         return;

@@ -9,7 +9,7 @@ namespace rx20::cli {
 // Where a command writes: results to one stream, errors and warnings to the
 // other, each a single line that starts with the program's name. Texts from a
 // file or the command line reach the terminal with their control characters
-// escaped ("\x1b", "\r"), never raw; JSON escapes its own.
+// escaped ("\x1b", "\r"), never raw; in JSON as "\u001b".
 class Console
 {
 public:

@@ -78,17 +78,17 @@ private slots:
             << "check"
             << QByteArray("[MMS]\r\nURL=\r\nAPN=\r\nIP=\r\nPort=8\x1b[2J\r\n") + rest.mid(12)
             << QStringList{"--kind", "mms-ini"} << 1 << "Port \"8\\x1b[2J\"" << QString();
-        const QByteArray garbage = "\x1b]0;title\x07\x01garbage\r\n";
+        const QByteArray garbage = "\x1b]0;title\x07\x01\x81" "garbage\r\n";
         const QString unknown = QStringLiteral(
             "Cannot tell which settings file g.bin is: its first line is \"%1\". Name its kind "
             "with --kind.");
         QTest::newRow("show, an error text")
             << "show" << garbage << QStringList() << 2 << QString()
-            << "rx20-config: " + unknown.arg("\\x1b]0;title\\x07\\x01garbage") + "\n";
+            << "rx20-config: " + unknown.arg("\\x1b]0;title\\x07\\x01\\x81garbage") + "\n";
         // With --json, out is the error JSON holds.
         QTest::newRow("check, an error text as JSON")
             << "check" << garbage << QStringList{"--json"} << 2
-            << unknown.arg(QString::fromLatin1("\x1b]0;title\x07\x01garbage")) << QString();
+            << unknown.arg(QString::fromLatin1("\x1b]0;title\x07\x01\x81" "garbage")) << QString();
         QTest::newRow("show, a bad option as JSON")
             << "show" << clears << QStringList{"--json", "--kind", "x"} << 2
             << "show: --kind takes mms-ini, net-cfg-smtp, net-cfg-mail, net-cfg-mms, camera-cfg "
