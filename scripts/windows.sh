@@ -7,6 +7,8 @@
 # uninstalls it under Wine. Exits non-zero on any failure.
 # A second run only rebuilds what changed.
 set -euo pipefail
+# Quiet steps say where they failed.
+trap 'echo "windows.sh: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 cd "$(dirname "$0")/.."
 root=$PWD
 
@@ -55,9 +57,12 @@ export DISPLAY=:$(cat "$display_file")
 # Wine: a prefix of our own, made once; one wineserver (-p: it stays) and
 # Wine's services started here, outside CTest, which would otherwise wait for
 # them to close the first test's output.
+# The server first: "wineserver -p" fails where one already runs, as it
+# would after making the prefix.
 export WINEPREFIX=$wine_prefix
-[ -f "$WINEPREFIX/system.reg" ] || scripts/wine-run.sh wineboot -i >/dev/null 2>&1
+mkdir -p "$WINEPREFIX"
 wineserver -p
+[ -f "$WINEPREFIX/system.reg" ] || scripts/wine-run.sh wineboot -i >/dev/null 2>&1
 scripts/wine-run.sh wineboot >/dev/null 2>&1
 
 ctest --preset windows-mingw -j "$(nproc)"

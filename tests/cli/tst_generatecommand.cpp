@@ -406,7 +406,7 @@ private slots:
             cli::MmsIniCommand(), path.isEmpty() ? QStringList() : QStringList{"-o", path});
         if (written.isEmpty()) {
             QCOMPARE(run.status, 1);
-            QVERIFY2(run.err.contains(path), qPrintable(run.err));
+            QVERIFY2(run.err.contains(QDir::toNativeSeparators(path)), qPrintable(run.err));
             QVERIFY2(!run.out.contains("written="), qPrintable(run.out));
             QCOMPARE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                      QStringList{"card"});
