@@ -8,9 +8,26 @@ namespace {
 
 const QString program = QStringLiteral("rx20-config");
 
-bool printsItself(char32_t c)
+// Copies text, handing each character that prints nothing (a surrogate pair
+// is one character; U+FFFD marks a byte that was none) to escape, which
+// appends what stands for it.
+template <typename Escape> QString escapedWith(QStringView text, Escape escape)
 {
-    return QChar::isPrint(c) && c != QChar::ReplacementCharacter;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const char32_t c =
+            pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        const QStringView character = text.mid(i, pair ? 2 : 1);
+        if (QChar::isPrint(c) && c != QChar::ReplacementCharacter)
+            out += character;
+        else
+            escape(c, character, out);
+        i += character.size();
+    }
+    return out;
 }
 
 // JSON escapes what lies below the blank; DEL, the C1 controls (a terminal
@@ -19,25 +36,16 @@ bool printsItself(char32_t c)
 // strings JSON text holds none of them.
 QString jsonText(const QJsonObject &object, QJsonDocument::JsonFormat format)
 {
-    const QString text = QString::fromUtf8(QJsonDocument(object).toJson(format));
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-        const char32_t c =
-            pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
-        const qsizetype length = pair ? 2 : 1;
-        if (c < 0x7f || printsItself(c)) {
-            out += QStringView(text).mid(i, length);
-        } else {
-            for (qsizetype unit = i; unit < i + length; ++unit)
-                out +=
-                    QStringLiteral("\\u%1").arg(text.at(unit).unicode(), 4, 16, QLatin1Char('0'));
-        }
-        i += length - 1;
-    }
-    return out;
+    return escapedWith(QString::fromUtf8(QJsonDocument(object).toJson(format)),
+                       [](char32_t c, QStringView character, QString &out) {
+                           if (c < 0x7f) { // the layout's own line ends
+                               out += character;
+                               return;
+                           }
+                           for (const QChar unit : character)
+                               out += QStringLiteral("\\u%1").arg(unit.unicode(), 4, 16,
+                                                                  QLatin1Char('0'));
+                       });
 }
 
 } // namespace
@@ -50,19 +58,8 @@ Console::Console(QTextStream &out, QTextStream &err)
 
 QString Console::escaped(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text.at(i).unicode();
-        qsizetype length = 1;
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size()
-            && text.at(i + 1).isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
-            length = 2;
-        }
-        if (printsItself(c))
-            out += QStringView(text).mid(i, length);
-        else if (c == U'\r')
+    return escapedWith(text, [](char32_t c, QStringView, QString &out) {
+        if (c == U'\r')
             out += QLatin1String("\\r");
         else if (c == U'\n')
             out += QLatin1String("\\n");
@@ -74,9 +71,7 @@ QString Console::escaped(const QString &text)
             out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
         else
             out += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));
-        i += length - 1;
-    }
-    return out;
+    });
 }
 
 void Console::value(const QString &key, const QString &value)
