@@ -2,7 +2,6 @@
 
 #include "camera/CameraCfg.h"
 #include "cli/CatalogueCommand.h"
-#include "files/CodePage.h"
 #include "smtp/SmtpNetCfg.h"
 #include "wireless/MmsIni.h"
 
@@ -178,17 +177,13 @@ int GenerateCommand::write(Console &console, const QCommandLineParser &parser,
                            const QString &fileName, PathBox rule,
                            const std::function<FileStatus(const QString &)> &writer) const
 {
-    const QByteArray codePage = CodePage::systemName();
-    // A code page this system cannot convert has a message of its own.
-    if (CodePage::isAvailable(codePage)) {
-        for (const QString &name : m_written) {
-            for (const QString &value : parser.values(name)) {
-                if (const QString lost = CodePage::firstUnstorable(value, codePage);
-                    !lost.isEmpty()) {
-                    console.error(SettingsFile::cannotStore(
-                        QStringLiteral("The value of --%1").arg(name), lost, codePage));
-                    return Exit::Failure;
-                }
+    for (const QString &name : m_written) {
+        for (const QString &value : parser.values(name)) {
+            if (const QString refused =
+                    SettingsFile::unstorable(QStringLiteral("The value of --%1").arg(name), value);
+                !refused.isEmpty()) {
+                console.error(refused);
+                return Exit::Failure;
             }
         }
     }

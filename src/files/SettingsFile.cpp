@@ -42,12 +42,24 @@ QString SettingsFile::codePageMissing(const QByteArray &codePage)
         .arg(QString::fromLatin1(codePage));
 }
 
-QString SettingsFile::cannotStore(const QString &field, const QString &character,
-                                  const QByteArray &codePage)
+namespace {
+
+QString cannotStore(const QString &field, const QString &character, const QByteArray &codePage)
 {
     return QStringLiteral("%1 holds \"%2\", which the camera's code page %3 cannot store; "
                           "nothing was written.")
         .arg(field, character, QString::fromLatin1(codePage));
+}
+
+} // namespace
+
+QString SettingsFile::unstorable(const QString &field, const QString &text)
+{
+    const QByteArray codePage = CodePage::systemName();
+    if (!CodePage::isAvailable(codePage))
+        return {};
+    const QString lost = CodePage::firstUnstorable(text, codePage);
+    return lost.isEmpty() ? QString() : cannotStore(field, lost, codePage);
 }
 
 FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)

@@ -51,9 +51,10 @@ public:
     static QString codePageMissing(const QByteArray &codePage);
 
     // The message of a Generate refused because field ("The Password box")
-    // holds a character the code page cannot store.
-    static QString cannotStore(const QString &field, const QString &character,
-                               const QByteArray &codePage);
+    // holds a character the system's code page cannot store; empty where the
+    // code page holds all of text, or cannot be converted at all (which has a
+    // message of its own).
+    static QString unstorable(const QString &field, const QString &text);
 
     // A failed read that the window reports when a file ends too early.
     static FileStatus tooShort(const QString &path, int needed, int found);
