@@ -237,16 +237,6 @@ template <typename Each> void eachCharacter(QStringView text, const QByteArray &
 
 } // namespace
 
-bool CodePage::canStore(QStringView character, const QByteArray &codePage)
-{
-    bool stored = false;
-    eachCharacter(character, codePage, [&stored](QStringView, const QByteArray &bytes) {
-        stored = !bytes.isEmpty();
-        return false;
-    });
-    return stored;
-}
-
 QString CodePage::firstUnstorable(QStringView text, const QByteArray &codePage)
 {
     if (Converter(codePage).encode(text))

@@ -26,10 +26,6 @@ public:
     // Name of the code page Windows uses for a locale's language.
     static QByteArray nameForLocale(const QLocale &locale);
 
-    // Whether the code page holds this one character (a surrogate pair counts
-    // as one): the camera gets nothing else than what it holds.
-    static bool canStore(QStringView character, const QByteArray &codePage);
-
     // The first character of text the code page cannot hold, or an empty
     // string when it holds them all.
     static QString firstUnstorable(QStringView text, const QByteArray &codePage);
