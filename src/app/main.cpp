@@ -66,7 +66,6 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(RX20_VERSION));
 
     // Qt's own dialogs and buttons (the folder browser's) in the user's
     // language; the windows' own texts stay as they are.
