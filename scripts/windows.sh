@@ -18,9 +18,10 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
 # Wine takes its ANSI code page from the locale (LANG, LC_ALL): English and
-# German give 1252, Russian 1251, Chinese 936. A locale that does not exist
-# leaves Wine with 7-bit ASCII.
-locales=(en_US.UTF-8 de_DE.UTF-8 ru_RU.UTF-8 zh_CN.UTF-8)
+# German give 1252, Russian 1251, Chinese 936, and Hindi, which has no ANSI
+# code page, UTF-8 (65001), as Windows' "Use Unicode UTF-8" option does. A
+# locale that does not exist leaves Wine with 7-bit ASCII.
+locales=(en_US.UTF-8 de_DE.UTF-8 ru_RU.UTF-8 zh_CN.UTF-8 hi_IN.UTF-8)
 have=$(locale -a)
 for name in "${locales[@]}"; do
     if ! grep -qix "${name%.UTF-8}.utf8" <<<"$have"; then
@@ -97,14 +98,26 @@ sent=(--country "United Kingdom" --operator Vodafone --phone 07700900123 --email
 compare en_US.UTF-8 mms-ini "${sent[@]}"
 # Text each code page holds gives the same bytes; text no code page holds
 # whole is refused on both.
-declare -A held=([de_DE.UTF-8]="Grüße €" [ru_RU.UTF-8]="Мегафон" [zh_CN.UTF-8]="生成 ü")
-for locale in de_DE.UTF-8 ru_RU.UTF-8 zh_CN.UTF-8; do
+# On a UTF-8 system the files take the locale's legacy code page (for Hindi,
+# which has none, windows-1252), never UTF-8.
+declare -A held=([de_DE.UTF-8]="Grüße €" [ru_RU.UTF-8]="Мегафон" [zh_CN.UTF-8]="生成 ü"
+    [hi_IN.UTF-8]="Grüße €")
+for locale in de_DE.UTF-8 ru_RU.UTF-8 zh_CN.UTF-8 hi_IN.UTF-8; do
     for text in "${held[$locale]}" "Grüße € Мегафон 生成"; do
         compare "$locale" mms-ini "${sent[@]}" --apn "$text"
         compare "$locale" net-cfg --variant mail --country Germany --phone 01701234567 \
             --email alerts@example.com --sender "$text" --password Secret
     done
 done
+
+# The windows write what rx20-config writes on a UTF-8 system too, and the
+# code page they take is windows-1252 there.
+for test in files/tst_codepage cli/tst_generatecommand; do
+    LC_ALL=hi_IN.UTF-8 LANG=hi_IN.UTF-8 QT_QPA_PLATFORM=offscreen \
+        scripts/wine-run.sh "build-windows/tests/$test.exe" -o -,txt >/dev/null 2>&1 \
+        || { echo "windows.sh: $test failed under Wine in hi_IN.UTF-8 (code page 65001)" >&2; exit 1; }
+done
+echo "hi_IN.UTF-8 (code page 65001): the windows write windows-1252 as rx20-config does"
 
 # The installer, silently under Wine: the program folder and the Start-menu
 # entry appear, the program's main window shows, the installed rx20-config

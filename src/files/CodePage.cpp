@@ -1,15 +1,8 @@
 #include "files/CodePage.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "files/CodePageConverter.h"
 
-#include <climits>
-#include <optional>
 #include <utility>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace rx20 {
 
@@ -20,118 +13,19 @@ QByteArray &replacedName()
     return name;
 }
 
-#ifdef Q_OS_WIN
-// Windows' number of a code page name this program gives out, 0 for none.
-// A Windows Qt knows no named code page but the system's, and its System
-// converter fits characters to look-alikes ("ř" becomes "r"); Windows' own
-// tables without best fit say which character cannot be stored, as
-// QStringEncoder does elsewhere.
-UINT windowsNumber(const QByteArray &name)
+// The 8-bit ANSI code pages of Windows, the ones the camera reads, by the
+// names this program gives them.
+const struct
 {
-    if (name.startsWith("windows-")) {
-        bool ok = false;
-        const uint number = name.mid(8).toUInt(&ok);
-        return ok ? UINT(number) : 0;
-    }
-    static const struct
-    {
-        const char *name;
-        UINT number;
-    } doubleByte[] = {{"Shift_JIS", 932}, {"GBK", 936}, {"EUC-KR", 949}, {"Big5", 950}};
-    for (const auto &page : doubleByte) {
-        if (name == page.name)
-            return page.number;
-    }
-    return 0;
-}
-
-class Converter
-{
-public:
-    explicit Converter(const QByteArray &codePage)
-        : m_number(windowsNumber(codePage))
-    {
-    }
-
-    bool isValid() const { return m_number != 0 && IsValidCodePage(m_number); }
-
-    // The bytes of text, or nothing when a character of it cannot be stored.
-    std::optional<QByteArray> encode(QStringView text)
-    {
-        if (text.isEmpty())
-            return QByteArray();
-        if (!isValid() || text.size() > INT_MAX / 4)
-            return std::nullopt;
-        const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
-        QByteArray bytes(text.size() * 4, Qt::Uninitialized);
-        BOOL usedDefault = FALSE;
-        const int size =
-            WideCharToMultiByte(m_number, WC_NO_BEST_FIT_CHARS, wide, int(text.size()),
-                                bytes.data(), int(bytes.size()), nullptr, &usedDefault);
-        if (size <= 0 || usedDefault)
-            return std::nullopt;
-        bytes.truncate(size);
-        return bytes;
-    }
-
-    QString decode(const QByteArray &bytes) const
-    {
-        if (bytes.isEmpty() || !isValid() || bytes.size() > INT_MAX)
-            return {};
-        QString text(bytes.size(), Qt::Uninitialized);
-        const int size =
-            MultiByteToWideChar(m_number, 0, bytes.constData(), int(bytes.size()),
-                                reinterpret_cast<wchar_t *>(text.data()), int(text.size()));
-        text.truncate(qMax(size, 0));
-        return text;
-    }
-
-private:
-    UINT m_number;
+    uint number;
+    const char *name;
+} ansiPages[] = {
+    {874, "windows-874"},   {932, "Shift_JIS"},     {936, "GBK"},
+    {949, "EUC-KR"},        {950, "Big5"},          {1250, "windows-1250"},
+    {1251, "windows-1251"}, {1252, "windows-1252"}, {1253, "windows-1253"},
+    {1254, "windows-1254"}, {1255, "windows-1255"}, {1256, "windows-1256"},
+    {1257, "windows-1257"}, {1258, "windows-1258"},
 };
-#else
-class Converter
-{
-public:
-    explicit Converter(const QByteArray &codePage)
-        : m_name(codePage)
-    {
-    }
-
-    bool isValid() const
-    {
-        return QStringEncoder(m_name.constData()).isValid()
-               && QStringDecoder(m_name.constData()).isValid();
-    }
-
-    // The bytes of text, or nothing when a character of it cannot be stored.
-    std::optional<QByteArray> encode(QStringView text)
-    {
-        // Stateless: a high surrogate at the end is a character that fails,
-        // not one held back for a next call that never comes. An encoder
-        // serves until a character fails (its error sticks): opening one per
-        // character would cost a second for a megabyte.
-        if (!m_encoder)
-            m_encoder.emplace(m_name.constData(), QStringConverter::Flag::Stateless);
-        QByteArray bytes = m_encoder->encode(text);
-        if (m_encoder->hasError() || (bytes.isEmpty() && !text.isEmpty())) {
-            m_encoder.reset();
-            return std::nullopt;
-        }
-        return bytes;
-    }
-
-    QString decode(const QByteArray &bytes) const
-    {
-        QStringDecoder decoder(m_name.constData());
-        return decoder.decode(bytes);
-    }
-
-private:
-    QByteArray m_name;
-    std::optional<QStringEncoder> m_encoder;
-};
-#endif
 } // namespace
 
 QByteArray CodePage::setSystemName(const QByteArray &name)
@@ -141,18 +35,34 @@ QByteArray CodePage::setSystemName(const QByteArray &name)
 
 bool CodePage::isAvailable(const QByteArray &codePage)
 {
-    return Converter(codePage).isValid();
+    return CodePageConverter(codePage).isValid();
 }
 
 QByteArray CodePage::systemName()
 {
     if (!replacedName().isEmpty())
         return replacedName();
-#ifdef Q_OS_WIN
-    return QByteArray("windows-") + QByteArray::number(uint(GetACP()));
-#else
-    return nameForLocale(QLocale::system());
-#endif
+    return CodePageConverter::systemName();
+}
+
+QByteArray CodePage::ansiName(uint systemPage, uint localePage)
+{
+    for (uint page : {systemPage, localePage}) {
+        for (const auto &ansi : ansiPages) {
+            if (ansi.number == page)
+                return ansi.name;
+        }
+    }
+    return "windows-1252";
+}
+
+uint CodePage::windowsNumber(const QByteArray &name)
+{
+    for (const auto &ansi : ansiPages) {
+        if (name == ansi.name)
+            return ansi.number;
+    }
+    return 0;
 }
 
 QByteArray CodePage::nameForLocale(const QLocale &locale)
@@ -221,7 +131,7 @@ namespace {
 // lacks it, until each returns false.
 template <typename Each> void eachCharacter(QStringView text, const QByteArray &codePage, Each each)
 {
-    Converter converter(codePage);
+    CodePageConverter converter(codePage);
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length =
             (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
@@ -239,7 +149,7 @@ template <typename Each> void eachCharacter(QStringView text, const QByteArray &
 
 QString CodePage::firstUnstorable(QStringView text, const QByteArray &codePage)
 {
-    if (Converter(codePage).encode(text))
+    if (CodePageConverter(codePage).encode(text))
         return {};
     QString first;
     eachCharacter(text, codePage, [&first](QStringView character, const QByteArray &bytes) {
@@ -252,7 +162,7 @@ QString CodePage::firstUnstorable(QStringView text, const QByteArray &codePage)
 
 QByteArray CodePage::encode(const QString &text, const QByteArray &codePage)
 {
-    if (std::optional<QByteArray> whole = Converter(codePage).encode(text))
+    if (std::optional<QByteArray> whole = CodePageConverter(codePage).encode(text))
         return *whole;
     // The converter's own substitute differs between code pages (SUB, a
     // full-width mark...), so characters are converted one at a time and the
@@ -268,7 +178,7 @@ QByteArray CodePage::encode(const QString &text, const QByteArray &codePage)
 
 QString CodePage::decode(const QByteArray &bytes, const QByteArray &codePage)
 {
-    return Converter(codePage).decode(bytes);
+    return CodePageConverter(codePage).decode(bytes);
 }
 
 } // namespace rx20

@@ -26,6 +26,16 @@ public:
     // Name of the code page Windows uses for a locale's language.
     static QByteArray nameForLocale(const QLocale &locale);
 
+    // Name of the code page a Windows system takes, from its ANSI code page
+    // and the user locale's default one (0 for none): the system's where the
+    // camera can read it, else the locale's, else windows-1252. A UTF-8
+    // system (65001) thus writes what a system set to the locale would.
+    static QByteArray ansiName(uint systemPage, uint localePage);
+
+    // Windows' number of a code page name this program gives out, 0 for a
+    // name it does not give out (one the camera cannot read among them).
+    static uint windowsNumber(const QByteArray &name);
+
     // The first character of text the code page cannot hold, or an empty
     // string when it holds them all.
     static QString firstUnstorable(QStringView text, const QByteArray &codePage);

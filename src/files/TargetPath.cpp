@@ -1,5 +1,7 @@
 #include "files/TargetPath.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace rx20 {
@@ -9,9 +11,8 @@ QString TargetPath::folderPart(const QString &pathText)
     // "\" is the camera's and Windows' separator; where "/" separates folders
     // (every system but Windows) it counts as well.
     qsizetype last = pathText.lastIndexOf(QLatin1Char('\\'));
-#ifndef Q_OS_WIN
-    last = std::max(last, pathText.lastIndexOf(QLatin1Char('/')));
-#endif
+    if (QDir::separator() == QLatin1Char('/'))
+        last = std::max(last, pathText.lastIndexOf(QLatin1Char('/')));
     return pathText.left(last + 1);
 }
 

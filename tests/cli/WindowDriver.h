@@ -38,9 +38,9 @@ public:
             QTest::keyClick(box, Qt::Key_Delete);
             return;
         }
-        // keyClicks takes Latin-1 only; other characters arrive as typed text.
+        // keyClick knows the keys of ASCII only; other characters arrive as typed text.
         for (const QChar c : text) {
-            if (c.unicode() < 0x100) {
+            if (c.unicode() < 0x80) {
                 QTest::keyClick(box, c.toLatin1());
             } else {
                 QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), {});

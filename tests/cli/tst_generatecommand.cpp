@@ -212,6 +212,9 @@ private slots:
 
         QTest::newRow("mms-ini, country")
             << "mms-ini" << Steps{{"country", "United Kingdom"}} + sendTo + account;
+        // Text of the code page beyond ASCII: Windows and Linux agree on its bytes.
+        QTest::newRow("mms-ini, accented password")
+            << "mms-ini" << sendTo + Steps{{"password", QString::fromUtf8("Grüße €")}};
         QTest::newRow("mms-ini, then operator")
             << "mms-ini" << Steps{{"country", "United Kingdom"}, {"operator", "Vodafone"}};
         QTest::newRow("mms-ini, manual")

@@ -34,6 +34,33 @@ private slots:
         QCOMPARE(CodePage::nameForLocale(QLocale(locale)), codePage);
     }
 
+    // What a Windows system writes in: a UTF-8 system (65001) or one whose
+    // page the camera cannot read takes the user locale's ANSI code page, as
+    // a system set to that locale would, and windows-1252 where it has none.
+    void windowsSystemCodePage_data()
+    {
+        QTest::addColumn<uint>("systemPage");
+        QTest::addColumn<uint>("localePage");
+        QTest::addColumn<QByteArray>("codePage");
+        QTest::newRow("Western system") << 1252u << 1252u << QByteArray("windows-1252");
+        QTest::newRow("Russian system") << 1251u << 1252u << QByteArray("windows-1251");
+        QTest::newRow("Chinese system") << 936u << 936u << QByteArray("GBK");
+        QTest::newRow("Japanese system") << 932u << 1252u << QByteArray("Shift_JIS");
+        QTest::newRow("UTF-8 system, Czech user") << 65001u << 1250u << QByteArray("windows-1250");
+        QTest::newRow("UTF-8 system, Taiwanese user") << 65001u << 950u << QByteArray("Big5");
+        QTest::newRow("UTF-8 system, Hindi user (no ANSI page)")
+            << 65001u << 0u << QByteArray("windows-1252");
+        QTest::newRow("UTF-8 system, UTF-8 locale") << 65001u << 65001u << QByteArray("windows-1252");
+        QTest::newRow("OEM page as system") << 437u << 1253u << QByteArray("windows-1253");
+    }
+    void windowsSystemCodePage()
+    {
+        QFETCH(uint, systemPage);
+        QFETCH(uint, localePage);
+        QFETCH(QByteArray, codePage);
+        QCOMPARE(CodePage::ansiName(systemPage, localePage), codePage);
+    }
+
     void encode_data()
     {
         QTest::addColumn<QByteArray>("codePage");
