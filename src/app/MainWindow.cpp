@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/Language.h"
 #include "ui/Forms.h"
 
 namespace rx20 {
@@ -21,8 +22,10 @@ MainWindow::MainWindow(QWidget *parent)
 void MainWindow::Form_Load()
 {
     // The caption's leading spaces push the words away from the panel's corner.
-    Label5->setText(QString(leadingSpaces, QLatin1Char(' ')) + QStringLiteral("MMS Setting"));
+    Label5->setText(QString(leadingSpaces, QLatin1Char(' ')) + tr("MMS Setting"));
     moveToTwips(5000, 2000);
+    // The box shows the language the windows speak; choosing another is not offered.
+    Combo1->setText(Language::name(Language::current()));
     Combo1->setEnabled(false);
     Combo2->setEnabled(false);
     setKeyPreview(true);

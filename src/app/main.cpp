@@ -1,10 +1,9 @@
 #include "app/FormDefinitions.h"
+#include "app/Language.h"
 #include "ui/Forms.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,8 +31,11 @@ const char help[] = "Usage: rx20-setting-tools [Qt options]\n"
                     "(MMS.INI, NET.CFG, CAMERA.CFG) from what is chosen and typed in its windows.\n"
                     "\n"
                     "Options:\n"
-                    "  -h, --help     Print this text and exit.\n"
-                    "  --version      Print the version and exit.\n"
+                    "  -h, --help        Print this text and exit.\n"
+                    "  --version         Print the version and exit.\n"
+                    "  --language CODE   Speak this language instead of the desktop's: cs, de,\n"
+                    "                    en, es, fi, fr, hu, it, pt, sl or zh_CN. The files\n"
+                    "                    written are the same in every language.\n"
                     "Any other option is one every Qt program takes, such as -platform xcb.\n"
                     "\n"
                     "rx20-config(1) writes, shows and checks the same files from a script.\n";
@@ -54,6 +56,23 @@ bool answered(int argc, char *argv[])
     return false;
 }
 
+// The language --language names ("--language de" or "--language=de"): empty
+// when the option is not given, "?" when it names no language the program speaks.
+QString languageOption(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *value = nullptr;
+        if (std::strcmp(argv[i], "--language") == 0)
+            value = i + 1 < argc ? argv[i + 1] : "";
+        else if (std::strncmp(argv[i], "--language=", 11) == 0)
+            value = argv[i] + 11;
+        if (value)
+            return rx20::Language::match(QString::fromLocal8Bit(value))
+                .value_or(QStringLiteral("?"));
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -65,16 +84,19 @@ int main(int argc, char *argv[])
                    stderr);
         return 1;
     }
+    const QString language = languageOption(argc, argv);
+    if (language == QLatin1String("?")) {
+        std::fputs("rx20-setting-tools: --language takes one of cs, de, en, es, fi, fr, hu, it, "
+                   "pt, sl, zh_CN.\n",
+                   stderr);
+        return 2;
+    }
     QApplication app(argc, argv);
 
-    // Qt's own dialogs and buttons (the folder browser's) in the user's
-    // language; the windows' own texts stay as they are.
-    QTranslator qtTexts;
-    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (qtTexts.load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"), translations)
-        || qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        translations))
-        QCoreApplication::installTranslator(&qtTexts);
+    // The windows and Qt's own dialogs speak the first of the desktop's
+    // languages the program has, unless told otherwise.
+    rx20::Language::use(language.isEmpty() ? rx20::Language::choose(QLocale::system().uiLanguages())
+                                           : language);
 
     rx20::defineForms();
     rx20::ui::Forms::show(QStringLiteral("Form1"));

@@ -60,19 +60,19 @@ void CameraSettingsWindow::Combo15_Click()
 void CameraSettingsWindow::Text3_Change()
 {
     if (!LeadingNumber::isWithin(Text3->text(), 0, 59))
-        ui::MessageBox::show(this, QStringLiteral("The number you set is out of range"));
+        ui::MessageBox::show(this, tr("The number you set is out of range"));
 }
 
 void CameraSettingsWindow::Text4_Change()
 {
     if (!LeadingNumber::isWithin(Text4->text(), 0, 23))
-        ui::MessageBox::show(this, QStringLiteral("Set Time is out of range"));
+        ui::MessageBox::show(this, tr("Set Time is out of range"));
 }
 
 void CameraSettingsWindow::Text5_Change()
 {
     if (!LeadingNumber::isWithin(Text5->text(), 0, 23))
-        ui::MessageBox::show(this, QStringLiteral("Set Time is out of range"));
+        ui::MessageBox::show(this, tr("Set Time is out of range"));
 }
 
 CameraCfgValues CameraSettingsWindow::values() const
@@ -153,7 +153,8 @@ void CameraSettingsWindow::Command2_Click()
         ui::MessageBox::show(this, written.message);
         return;
     }
-    ui::MessageBox::show(this, QString::fromUtf8("生成配置文件成功"));
+    //: "The settings file was written."
+    ui::MessageBox::show(this, tr("生成配置文件成功"));
 }
 
 void CameraSettingsWindow::Command3_Click()

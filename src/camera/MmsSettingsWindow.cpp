@@ -139,12 +139,12 @@ void MmsSettingsWindow::Command1_Click()
 {
     const QString path = Text15->text();
     if (path.isEmpty()) {
-        MessageBox::show(this, QStringLiteral("Path is not exist,please set path!"));
+        MessageBox::show(this, tr("Path is not exist,please set path!"));
         return;
     }
     // The box's text as it stands names the file; a folder is no file.
     if (!QFileInfo(path).isFile()) {
-        MessageBox::show(this, QStringLiteral("NET.CFG is not exist"));
+        MessageBox::show(this, tr("NET.CFG is not exist"));
         return;
     }
     // Everything is read and checked before any box changes.
@@ -154,7 +154,7 @@ void MmsSettingsWindow::Command1_Click()
         return;
     }
     if (!file.lines.isEmpty() && !MmsNetCfg::isMmsHeader(file.lines.first())) {
-        MessageBox::show(this, QStringLiteral("it is not mms config,don't read this file"));
+        MessageBox::show(this, tr("it is not mms config,don't read this file"));
         return;
     }
     const MmsNetCfgRead read = MmsNetCfg::parse(file.lines, path);
@@ -171,16 +171,16 @@ void MmsSettingsWindow::Command2_Click()
                                        Text10, Text11, Text12, Text13, Text14};
     if (std::all_of(std::begin(sendTo), std::end(sendTo),
                     [](const QLineEdit *box) { return box->text().isEmpty(); }))
-        MessageBox::show(this, QStringLiteral("At least One phone or Email should be input!"));
+        MessageBox::show(this, tr("At least One phone or Email should be input!"));
 
     const QString path = Text15->text();
     if (path.isEmpty()) {
         MessageBox::show(this,
-                         QStringLiteral("Could not write NET.CFG: the File Path box is empty."));
+                         tr("Could not write NET.CFG: the File Path box is empty."));
         return;
     }
     // The file written is the one the box names, so the message names it too.
-    MessageBox::show(this, QStringLiteral("Save to ") + path);
+    MessageBox::show(this, tr("Save to %1").arg(path));
     if (!ui::StorableText::check(this, {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
                                         Text9, Text10, Text11, Text12, Text13, Text14}))
         return;
@@ -188,7 +188,7 @@ void MmsSettingsWindow::Command2_Click()
         MessageBox::show(this, status.message);
         return;
     }
-    MessageBox::show(this, QStringLiteral("Create configure file!"));
+    MessageBox::show(this, tr("Create configure file!"));
 }
 
 void MmsSettingsWindow::Command3_Click()

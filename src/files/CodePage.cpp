@@ -20,10 +20,9 @@ const struct
     uint number;
     const char *name;
 } ansiPages[] = {
-    {874, "windows-874"},   {932, "Shift_JIS"},     {936, "GBK"},
-    {949, "EUC-KR"},        {950, "Big5"},          {1250, "windows-1250"},
-    {1251, "windows-1251"}, {1252, "windows-1252"}, {1253, "windows-1253"},
-    {1254, "windows-1254"}, {1255, "windows-1255"}, {1256, "windows-1256"},
+    {874, "windows-874"},   {932, "Shift_JIS"},     {936, "GBK"},           {949, "EUC-KR"},
+    {950, "Big5"},          {1250, "windows-1250"}, {1251, "windows-1251"}, {1252, "windows-1252"},
+    {1253, "windows-1253"}, {1254, "windows-1254"}, {1255, "windows-1255"}, {1256, "windows-1256"},
     {1257, "windows-1257"}, {1258, "windows-1258"},
 };
 } // namespace

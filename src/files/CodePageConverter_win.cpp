@@ -52,8 +52,9 @@ QString CodePageConverter::decode(const QByteArray &bytes) const
     if (bytes.isEmpty() || !isValid() || bytes.size() > INT_MAX)
         return {};
     QString text(bytes.size(), Qt::Uninitialized);
-    const int size = MultiByteToWideChar(d->number, 0, bytes.constData(), int(bytes.size()),
-                                         reinterpret_cast<wchar_t *>(text.data()), int(text.size()));
+    const int size =
+        MultiByteToWideChar(d->number, 0, bytes.constData(), int(bytes.size()),
+                            reinterpret_cast<wchar_t *>(text.data()), int(text.size()));
     text.truncate(qMax(size, 0));
     return text;
 }
@@ -64,7 +65,8 @@ QByteArray CodePageConverter::systemName()
     // ("Use Unicode UTF-8 for worldwide language support") or another one
     // the camera cannot read; 0 where the locale has none.
     DWORD localePage = 0;
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT,
+                        LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
                         reinterpret_cast<LPWSTR>(&localePage), sizeof localePage / sizeof(WCHAR))
         == 0)
         localePage = 0;

@@ -2,6 +2,7 @@
 
 #include "files/CodePage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,28 +17,53 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// A drive's root that is not there is a card taken out (or a drive letter
+// with no card in it).
+QString missingFolder(const QString &folder)
+{
+    if (QDir(folder).isRoot())
+        return QCoreApplication::translate("rx20::SettingsFile", "there is no card or disk in %1")
+            .arg(shown(folder));
+    return QCoreApplication::translate("rx20::SettingsFile", "the folder %1 does not exist")
+        .arg(shown(folder));
+}
+
 QString folderProblem(const QString &path)
 {
     const QFileInfo file(path);
     // A bare name lives in the working folder, which may be gone (a card
     // taken out while the program ran); nothing can be written there then.
     if (file.isRelative() && QDir::currentPath().isEmpty())
-        return QStringLiteral("the working folder no longer exists");
+        return QCoreApplication::translate("rx20::SettingsFile",
+                                           "the working folder no longer exists");
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("the folder %1 does not exist").arg(shown(folder.filePath()));
+        return missingFolder(folder.filePath());
     if (!folder.isDir())
-        return QStringLiteral("%1 is not a folder").arg(shown(folder.filePath()));
+        return QCoreApplication::translate("rx20::SettingsFile", "%1 is not a folder")
+            .arg(shown(folder.filePath()));
     if (file.isDir())
-        return QStringLiteral("a folder of that name is in the way");
+        return QCoreApplication::translate("rx20::SettingsFile",
+                                           "a folder of that name is in the way");
     return {};
+}
+
+// The system's own reason ("File not found.") without its full stop: the
+// message adds its own.
+QString reason(const QFileDevice &file)
+{
+    QString text = file.errorString();
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
 
 } // namespace
 
 QString SettingsFile::codePageMissing(const QByteArray &codePage)
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "rx20::SettingsFile",
                "The code page %1 cannot be converted on this system; nothing was written.")
         .arg(QString::fromLatin1(codePage));
 }
@@ -46,8 +72,10 @@ namespace {
 
 QString cannotStore(const QString &field, const QString &character, const QByteArray &codePage)
 {
-    return QStringLiteral("%1 holds \"%2\", which the camera's code page %3 cannot store; "
-                          "nothing was written.")
+    return QCoreApplication::translate(
+               "rx20::SettingsFile",
+               "%1 holds \"%2\", which the camera's code page %3 cannot store; "
+               "nothing was written.")
         .arg(field, character, QString::fromLatin1(codePage));
 }
 
@@ -73,12 +101,15 @@ FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
         const QString key = line.section(QLatin1Char('='), 0, 0).left(40);
         if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
             return FileStatus::failure(
-                QStringLiteral("The value of \"%1=\" holds a line break; remove it and try again.")
+                QCoreApplication::translate(
+                    "rx20::SettingsFile",
+                    "The value of \"%1=\" holds a line break; remove it and try again.")
                     .arg(key));
         // A "?" in its place would reach the camera as a wrong value.
         if (const QString lost = CodePage::firstUnstorable(line, codePage); !lost.isEmpty())
-            return FileStatus::failure(
-                cannotStore(QStringLiteral("The value of \"%1=\"").arg(key), lost, codePage));
+            return FileStatus::failure(cannotStore(
+                QCoreApplication::translate("rx20::SettingsFile", "The value of \"%1=\"").arg(key),
+                lost, codePage));
         out += CodePage::encode(line, codePage);
         out += "\r\n";
     }
@@ -88,26 +119,31 @@ FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
 
 FileStatus SettingsFile::writeBytes(const QString &path, const QByteArray &bytes)
 {
-    const QString failed = QStringLiteral("Could not write %1: %2.");
+    const QString failed =
+        QCoreApplication::translate("rx20::SettingsFile", "Could not write %1: %2.");
     if (const QString problem = folderProblem(path); !problem.isEmpty())
         return FileStatus::failure(failed.arg(shown(path), problem));
 
     // Unbuffered, so a full medium shows up as a failed write here; a
     // buffered write would only come short in commit()'s flush, unnoticed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileStatus::failure(failed.arg(shown(path), file.errorString()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // The card may have gone between the check above and the write.
+        const QString folder = QFileInfo(path).absolutePath();
+        return FileStatus::failure(failed.arg(
+            shown(path), QFileInfo::exists(folder) ? reason(file) : missingFolder(folder)));
+    }
     for (qsizetype written = 0; written < bytes.size();) {
         const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
         if (step <= 0) {
-            const QString reason = file.errorString();
+            const QString why = reason(file);
             file.cancelWriting();
-            return FileStatus::failure(failed.arg(shown(path), reason));
+            return FileStatus::failure(failed.arg(shown(path), why));
         }
         written += step;
     }
     if (!file.commit())
-        return FileStatus::failure(failed.arg(shown(path), file.errorString()));
+        return FileStatus::failure(failed.arg(shown(path), reason(file)));
     return FileStatus::success();
 }
 
@@ -124,16 +160,20 @@ ReadLines SettingsFile::read(const QString &path)
     QFile file(path);
     if (!file.exists())
         return {FileStatus::failure(
-                    QStringLiteral("Could not read %1: the file does not exist.").arg(shown(path))),
+                    QCoreApplication::translate("rx20::SettingsFile",
+                                                "Could not read %1: the file does not exist.")
+                        .arg(shown(path))),
                 {}};
     if (!file.open(QIODevice::ReadOnly))
         return {FileStatus::failure(
-                    QStringLiteral("Could not read %1: %2.").arg(shown(path), file.errorString())),
+                    QCoreApplication::translate("rx20::SettingsFile", "Could not read %1: %2.")
+                        .arg(shown(path), reason(file))),
                 {}};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {FileStatus::failure(
-                    QStringLiteral("Could not read %1: %2.").arg(shown(path), file.errorString())),
+                    QCoreApplication::translate("rx20::SettingsFile", "Could not read %1: %2.")
+                        .arg(shown(path), reason(file))),
                 {}};
     return {FileStatus::success(), splitLines(CodePage::decode(bytes, CodePage::systemName()))};
 }
@@ -165,7 +205,8 @@ QString SettingsFile::valueAfterKey(const QString &line, int keyLength)
 FileStatus SettingsFile::tooShort(const QString &path, int needed, int found)
 {
     return FileStatus::failure(
-        QStringLiteral(
+        QCoreApplication::translate(
+            "rx20::SettingsFile",
             "Could not read %1: it has %2 lines where %3 are needed. Nothing was changed.")
             .arg(shown(path))
             .arg(found)

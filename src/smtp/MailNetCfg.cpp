@@ -1,9 +1,10 @@
 #include "smtp/MailNetCfg.h"
 
 #include "catalogue/Catalogue.h"
-#include "smtp/Scrambler.h"
 #include "files/CodePage.h"
+#include "smtp/Scrambler.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -98,8 +99,9 @@ FileStatus MailNetCfg::scrambledBytes(const MailNetCfgValues &values, QByteArray
         if (Scrambler::scramble(encoded).contains(lineEnd)) {
             const QString key = line.section(QLatin1Char('='), 0, 0).left(40);
             return FileStatus::failure(
-                QStringLiteral("The value of \"%1=\" holds \"%2\", which the camera reads as a "
-                               "line break; change it and try again.")
+                QCoreApplication::translate("rx20::MailNetCfg",
+                                            "The value of \"%1=\" holds \"%2\", which the camera "
+                                            "reads as a line break; change it and try again.")
                     .arg(key, CodePage::decode(lineEnd, CodePage::systemName())));
         }
     }
@@ -125,8 +127,9 @@ FileStatus MailNetCfg::read(const QString &path, MailNetCfgValues *values)
         QFile raw(path);
         if (raw.open(QIODevice::ReadOnly) && isScrambled(raw.readAll()))
             return FileStatus::failure(
-                QStringLiteral("Could not read %1: the file is scrambled and cannot be read "
-                               "back here. Nothing was changed.")
+                QCoreApplication::translate("rx20::MailNetCfg",
+                                            "Could not read %1: the file is scrambled and cannot "
+                                            "be read back here. Nothing was changed.")
                     .arg(QDir::toNativeSeparators(path)));
     }
     return parse(file.lines, path, values);

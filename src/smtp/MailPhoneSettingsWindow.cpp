@@ -106,9 +106,9 @@ void MailPhoneSettingsWindow::Command2_Click()
 {
     // Reminders only: the file is written either way.
     if (Text7->text().isEmpty())
-        showMessage(QStringLiteral("Need Phone Number Input"));
+        showMessage(tr("Need Phone Number Input"));
     if (Text12->text().isEmpty())
-        showMessage(QStringLiteral("Need Email Input"));
+        showMessage(tr("Need Email Input"));
 
     m_sslValue = MailNetCfg::sslValue(Combo5->text(), m_sslValue);
     if (!ui::StorableText::check(this, {Text1, Text4, Text5, Text6, Text17, Text12, Text13, Text14,
@@ -120,7 +120,7 @@ void MailPhoneSettingsWindow::Command2_Click()
         showMessage(status.message);
         return;
     }
-    showMessage(QStringLiteral("Create configure file success."));
+    showMessage(tr("Create configure file success."));
 }
 
 void MailPhoneSettingsWindow::Command1_Click()
@@ -132,7 +132,7 @@ void MailPhoneSettingsWindow::Command1_Click()
         return;
     }
     apply(read);
-    showMessage(QStringLiteral("Read configure file success."));
+    showMessage(tr("Read configure file success."));
 }
 
 void MailPhoneSettingsWindow::Command3_Click()

@@ -56,11 +56,11 @@ void SmtpSettingsWindow::Command1_Click()
     // Read opens the path box's file itself, whatever its name.
     const QString path = Text1->text();
     if (path.isEmpty()) {
-        ui::MessageBox::show(this, QStringLiteral("Path is not exist"));
+        ui::MessageBox::show(this, tr("Path is not exist"));
         return;
     }
     if (!QFileInfo(path).isFile()) {
-        ui::MessageBox::show(this, QStringLiteral("NET.CFG is not exist"));
+        ui::MessageBox::show(this, tr("NET.CFG is not exist"));
         return;
     }
     // Everything is read and checked before any field changes.
@@ -70,7 +70,7 @@ void SmtpSettingsWindow::Command1_Click()
         return;
     }
     if (!SmtpNetCfg::isSmtpHeader(file.lines.value(0))) {
-        ui::MessageBox::show(this, QStringLiteral("it is not smtp config,don't read this file"));
+        ui::MessageBox::show(this, tr("it is not smtp config,don't read this file"));
         return;
     }
     const SmtpNetCfgRead read = SmtpNetCfg::parse(file.lines, path);
@@ -85,7 +85,7 @@ void SmtpSettingsWindow::Command2_Click()
 {
     const SmtpNetCfgValues current = values();
     const QString target = TargetPath::resolve(Text1->text(), SmtpNetCfg::fileName());
-    ui::MessageBox::show(this, QStringLiteral("Save to ") + target);
+    ui::MessageBox::show(this, tr("Save to %1").arg(target));
     if (!ui::StorableText::check(
             this, {Text2, Combo1, Text6, Text7, Text8, Text9, Text10, Text11, Text12, Text13}))
         return;
@@ -94,7 +94,7 @@ void SmtpSettingsWindow::Command2_Click()
         ui::MessageBox::show(this, status.message);
         return;
     }
-    ui::MessageBox::show(this, QStringLiteral("Create configure file!"));
+    ui::MessageBox::show(this, tr("Create configure file!"));
 }
 
 void SmtpSettingsWindow::Command3_Click()

@@ -4,16 +4,21 @@
 #include "files/PickedPath.h"
 #include "ui/FolderDialog.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace rx20::ui {
 
-const char *const FolderPicker::title = "请选择软件安装路径：";
+//: The folder browser's title: "Please choose the folder to install to:", the
+//: folder the settings file goes into (the memory card).
+const char *const FolderPicker::title =
+    QT_TRANSLATE_NOOP("rx20::ui::FolderPicker", "请选择软件安装路径：");
 
 void FolderPicker::pickInto(QWidget *owner, QLineEdit *pathBox)
 {
-    const auto folder =
-        FolderDialog::chooseFolder(owner, QString::fromUtf8(title), CardFolder::startFolder());
+    const auto folder = FolderDialog::chooseFolder(
+        owner, QCoreApplication::translate("rx20::ui::FolderPicker", title),
+        CardFolder::startFolder());
     pathBox->setText(PickedPath::boxText(folder));
 }
 

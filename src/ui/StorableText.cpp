@@ -4,6 +4,7 @@
 #include "ui/MessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace rx20::ui {
@@ -17,8 +18,9 @@ bool StorableText::check(QWidget *window, std::initializer_list<const QWidget *>
         // Boxes are named for screen readers by their label's caption.
         const QString label =
             box->accessibleName().isEmpty() ? box->objectName() : box->accessibleName();
-        if (const QString refused =
-                SettingsFile::unstorable(QStringLiteral("The %1 box").arg(label), text);
+        if (const QString refused = SettingsFile::unstorable(
+                QCoreApplication::translate("rx20::ui::StorableText", "The %1 box").arg(label),
+                text);
             !refused.isEmpty()) {
             MessageBox::show(window, refused);
             return false;

@@ -140,9 +140,9 @@ void WirelessSettingsWindow::Command2_Click()
 {
     // Reminders, not stops.
     if (Text7->text().isEmpty())
-        showMessage(QStringLiteral("Need Phone Number Input"));
+        showMessage(tr("Need Phone Number Input"));
     if (Text12->text().isEmpty())
-        showMessage(QStringLiteral("Need Email Input"));
+        showMessage(tr("Need Email Input"));
 
     if (!ui::StorableText::check(this, {Text4, Text1, Text5, Text6, Text7, Text8, Text9, Text10,
                                         Text11, Text12, Text13, Text14, Text15, Text16, Text20,
@@ -158,7 +158,7 @@ void WirelessSettingsWindow::Command2_Click()
         showMessage(status.message);
         return;
     }
-    showMessage(QStringLiteral("Create configure file success."));
+    showMessage(tr("Create configure file success."));
 }
 
 void WirelessSettingsWindow::Command1_Click()
@@ -170,7 +170,7 @@ void WirelessSettingsWindow::Command1_Click()
         return;
     }
     apply(file.values);
-    showMessage(QStringLiteral("Read configure file success."));
+    showMessage(tr("Read configure file success."));
 }
 
 void WirelessSettingsWindow::Command3_Click()
