@@ -11,6 +11,8 @@ packages=(
     xvfb xauth                               # a display for machines without one
     qt6-wayland                              # a Wayland client on a Wayland session
     qt6-translations-l10n                    # Qt's dialogs and buttons in the user's language
+    qt6-tools-dev qt6-l10n-tools             # lupdate and lrelease for the windows' translations
+    python3                                  # scripts/check-translations.sh reads the .ts files
 )
 
 # Extra groups on request: "fuzz" for fuzz/run.sh, "bench" for bench/run.sh,

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite
+# Installs what is missing, checks the translations, builds everything and
+# runs the whole test suite
 # (the Wayland smoke test under weston among it), fuzzes every fuzz target for
 # a few seconds, builds the .deb and checks it (lintian, desktop entry,
 # AppStream), then builds and runs the tests again under AddressSanitizer and
@@ -11,6 +12,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh wayland package fuzz a11y
+# The translations are in step with the code and finished.
+bash scripts/check-translations.sh
+
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default

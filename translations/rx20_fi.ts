@@ -5,806 +5,811 @@
     <name>Form1</name>
     <message>
         <source>Camera Setting Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameran asetustyökalu</translation>
     </message>
     <message>
         <source>Orvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane-logo</translation>
     </message>
     <message>
         <source>Version 01.01.03</source>
-        <translation type="unfinished"></translation>
+        <translation>Versio 01.01.03</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Kieli</translation>
     </message>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>MMS-asetukset</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <source>Image Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvakoko</translation>
     </message>
     <message>
         <source>Image Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvasuhde</translation>
     </message>
     <message>
         <source>Capture NO.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvia/laukaisu</translation>
     </message>
     <message>
         <source>IR LED Control</source>
-        <translation type="unfinished"></translation>
+        <translation>IR-LED-teho</translation>
     </message>
     <message>
         <source>Camera Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameran nimi</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Videokoko</translation>
     </message>
     <message>
         <source>Video Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Videon pituus</translation>
     </message>
     <message>
         <source>Video Length in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Videon pituus sekunteina</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>sekuntia</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Laukaisuväli</translation>
     </message>
     <message>
         <source>Interval unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Laukaisuvälin yksikkö</translation>
     </message>
     <message>
         <source>Sensor Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturiherkkyys</translation>
     </message>
     <message>
         <source>NV Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Yösuljinaika</translation>
     </message>
     <message>
         <source>Camera Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminta-aika</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikaleima</translation>
     </message>
     <message>
         <source>Video Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Videon ääni</translation>
     </message>
     <message>
         <source>Over Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällekirjoitus</translation>
     </message>
     <message>
         <source>Scan Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvausväli</translation>
     </message>
     <message>
         <source>A Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuaika A</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minuutit</translation>
     </message>
     <message>
         <source>A Start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuaika A, minuutit</translation>
     </message>
     <message>
         <source>B Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuaika B</translation>
     </message>
     <message>
         <source>B Start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuaika B, minuutit</translation>
     </message>
     <message>
         <source>Field Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallikuvaus</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>MMS-asetukset</translation>
     </message>
     <message>
         <source>Wireless Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetystapa</translation>
     </message>
     <message>
         <source>Auto Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaattisesti</translation>
     </message>
     <message>
         <source>Manual Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuaalisesti</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Maa</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaattori</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>APN caption</source>
-        <translation type="unfinished"></translation>
+        <translation>APN-otsikko</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Portti</translation>
     </message>
     <message>
         <source>Send To</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanottajat</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 5</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>S-posti 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>S-posti 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>S-posti 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>S-posti 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>S-posti 5</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Polku</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kansio</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>SMTP Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP-asetukset</translation>
     </message>
     <message>
         <source>Send Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköpostin lähetysasetukset</translation>
     </message>
     <message>
         <source>SMTP Type</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP-tyyppi</translation>
     </message>
     <message>
         <source>APN caption</source>
-        <translation type="unfinished"></translation>
+        <translation>APN-otsikko</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Palvelin</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Portti</translation>
     </message>
     <message>
         <source>Sender</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähettäjä</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasana</translation>
     </message>
     <message>
         <source>Send to</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanottajat</translation>
     </message>
     <message>
         <source>Email1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 2</translation>
     </message>
     <message>
         <source>Email3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 4</translation>
     </message>
     <message>
         <source>Email5</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 5</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Polku</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kansio</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>GPRS SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS-ASETUKSET</translation>
     </message>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>MMS-asetukset</translation>
     </message>
     <message>
         <source>Wireless Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetystapa</translation>
     </message>
     <message>
         <source>Setting Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetustapa</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Maa</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaattori</translation>
     </message>
     <message>
         <source>GPRS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS-asetukset</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttäjätunnus</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasana</translation>
     </message>
     <message>
         <source>GPRS password</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS-salasana</translation>
     </message>
     <message>
         <source>MMS server</source>
-        <translation type="unfinished"></translation>
+        <translation>MMS-palvelin</translation>
     </message>
     <message>
         <source>Server Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Palvelinasetukset</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Portti</translation>
     </message>
     <message>
         <source>MMS server port</source>
-        <translation type="unfinished"></translation>
+        <translation>MMS-palvelimen portti</translation>
     </message>
     <message>
         <source>E-mail server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköpostipalvelin</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Palvelin</translation>
     </message>
     <message>
         <source>E-mail server port</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköpostipalvelimen portti</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>Phone Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelinnumerot</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 5</translation>
     </message>
     <message>
         <source>Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköpostiosoitteet</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 5</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Polku</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kansio</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>Form7</name>
     <message>
         <source>SMTP Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP-asetukset</translation>
     </message>
     <message>
         <source>Wireless Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetystapa</translation>
     </message>
     <message>
         <source>Setting Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetustapa</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Maa</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaattori</translation>
     </message>
     <message>
         <source>GPRS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS-asetukset</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttäjätunnus</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasana</translation>
     </message>
     <message>
         <source>GPRS password</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS-salasana</translation>
     </message>
     <message>
         <source>Phone Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelinnumerot</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhelin 5</translation>
     </message>
     <message>
         <source>Server Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Palvelinasetukset</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Palvelin</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Portti</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköpostiosoitteet</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti 5</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Polku</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kansio</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>rx20::CameraSettingsWindow</name>
     <message>
         <source>The number you set is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Antamasi luku on sallitun alueen ulkopuolella.</translation>
     </message>
     <message>
         <source>Set Time is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetettu aika on sallitun alueen ulkopuolella.</translation>
+    </message>
+    <message>
+        <source>生成配置文件成功</source>
+        <extracomment>&quot;The settings file was written.&quot;</extracomment>
+        <translation>Asetustiedosto kirjoitettiin.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MailNetCfg</name>
     <message>
         <source>The value of &quot;%1=&quot; holds &quot;%2&quot;, which the camera reads as a line break; change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohdan &quot;%1=&quot; arvossa on &quot;%2&quot;, jonka kamera lukee rivinvaihdoksi. Muuta arvoa ja yritä uudelleen.</translation>
     </message>
     <message>
         <source>Could not read %1: the file is scrambled and cannot be read back here. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voitu lukea: tiedosto on salattu, eikä sitä voi lukea tässä ohjelmassa. Mitään ei muutettu.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MailPhoneSettingsWindow</name>
     <message>
         <source>Need Phone Number Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna puhelinnumero.</translation>
     </message>
     <message>
         <source>Need Email Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna sähköpostiosoite.</translation>
     </message>
     <message>
         <source>Create configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetustiedosto kirjoitettiin.</translation>
     </message>
     <message>
         <source>Read configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetustiedosto luettiin.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MainWindow</name>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>MMS-asetus</translation>
     </message>
 </context>
 <context>
     <name>rx20::MmsSettingsWindow</name>
     <message>
         <source>Path is not exist,please set path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Polkua ei ole olemassa. Valitse polku.</translation>
     </message>
     <message>
         <source>NET.CFG is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa NET.CFG ei ole olemassa.</translation>
     </message>
     <message>
         <source>it is not mms config,don&apos;t read this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä ei ole MMS-asetustiedosto, joten sitä ei luettu.</translation>
     </message>
     <message>
         <source>At least One phone or Email should be input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna vähintään yksi puhelinnumero tai sähköpostiosoite.</translation>
     </message>
     <message>
         <source>Could not write NET.CFG: the File Path box is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa NET.CFG ei voitu kirjoittaa: Polku-kenttä on tyhjä.</translation>
     </message>
     <message>
         <source>Save to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallennuskohde: %1</translation>
     </message>
     <message>
         <source>Create configure file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetustiedosto kirjoitettiin.</translation>
     </message>
 </context>
 <context>
     <name>rx20::SettingsFile</name>
     <message>
         <source>there is no card or disk in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>asemassa %1 ei ole muistikorttia eikä levyä</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>kansiota %1 ei ole olemassa</translation>
     </message>
     <message>
         <source>the working folder no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>työkansiota ei ole enää olemassa</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei ole kansio</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>samanniminen kansio on jo olemassa</translation>
     </message>
     <message>
         <source>The code page %1 cannot be converted on this system; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koodisivua %1 ei voi muuntaa tässä järjestelmässä; mitään ei kirjoitettu.</translation>
     </message>
     <message>
         <source>%1 holds &quot;%2&quot;, which the camera&apos;s code page %3 cannot store; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sisältää tekstiä &quot;%2&quot;, jota kameran koodisivu %3 ei pysty tallentamaan; mitään ei kirjoitettu.</translation>
     </message>
     <message>
         <source>The value of &quot;%1=&quot; holds a line break; remove it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohdan &quot;%1=&quot; arvossa on rivinvaihto; poista se ja yritä uudelleen.</translation>
     </message>
     <message>
         <source>The value of &quot;%1=&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohdan &quot;%1=&quot; arvo</translation>
     </message>
     <message>
         <source>Could not write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voitu kirjoittaa: %2.</translation>
     </message>
     <message>
         <source>Could not read %1: the file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voitu lukea: tiedostoa ei ole olemassa.</translation>
     </message>
     <message>
         <source>Could not read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voitu lukea: %2.</translation>
     </message>
     <message>
         <source>Could not read %1: it has %2 lines where %3 are needed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voitu lukea: rivejä on %2, mutta niitä tarvitaan %3. Mitään ei muutettu.</translation>
     </message>
 </context>
 <context>
     <name>rx20::SmtpSettingsWindow</name>
     <message>
         <source>Path is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Polkua ei ole olemassa.</translation>
     </message>
     <message>
         <source>NET.CFG is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa NET.CFG ei ole olemassa.</translation>
     </message>
     <message>
         <source>it is not smtp config,don&apos;t read this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä ei ole SMTP-asetustiedosto, joten sitä ei luettu.</translation>
     </message>
     <message>
         <source>Save to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallennuskohde: %1</translation>
     </message>
     <message>
         <source>Create configure file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetustiedosto kirjoitettiin.</translation>
     </message>
 </context>
 <context>
     <name>rx20::WirelessSettingsWindow</name>
     <message>
         <source>Need Phone Number Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna puhelinnumero.</translation>
     </message>
     <message>
         <source>Need Email Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna sähköpostiosoite.</translation>
     </message>
     <message>
         <source>Create configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetustiedosto kirjoitettiin.</translation>
     </message>
     <message>
         <source>Read configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetustiedosto luettiin.</translation>
     </message>
 </context>
 <context>
@@ -812,14 +817,14 @@
     <message>
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kansio (muistikortti), johon asetukset kirjoitetaan:</translation>
     </message>
 </context>
 <context>
     <name>rx20::ui::StorableText</name>
     <message>
         <source>The %1 box</source>
-        <translation type="unfinished"></translation>
+        <translation>Kenttä %1</translation>
     </message>
 </context>
 </TS>

@@ -5,806 +5,811 @@
     <name>Form1</name>
     <message>
         <source>Camera Setting Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Outil de paramétrage de la caméra</translation>
     </message>
     <message>
         <source>Orvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo Orvane</translation>
     </message>
     <message>
         <source>Version 01.01.03</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 01.01.03</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres MMS</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Image Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;image</translation>
     </message>
     <message>
         <source>Image Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d&apos;image</translation>
     </message>
     <message>
         <source>Capture NO.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb de photos</translation>
     </message>
     <message>
         <source>IR LED Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance IR</translation>
     </message>
     <message>
         <source>Camera Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom caméra</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille vidéo</translation>
     </message>
     <message>
         <source>Video Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée vidéo</translation>
     </message>
     <message>
         <source>Video Length in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la vidéo en secondes</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Interval unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de l&apos;intervalle</translation>
     </message>
     <message>
         <source>Sensor Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilité</translation>
     </message>
     <message>
         <source>NV Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Obturateur nuit</translation>
     </message>
     <message>
         <source>Camera Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode caméra</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Horodatage</translation>
     </message>
     <message>
         <source>Video Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son vidéo</translation>
     </message>
     <message>
         <source>Over Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrasement</translation>
     </message>
     <message>
         <source>Scan Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle TL</translation>
     </message>
     <message>
         <source>A Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début A</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>A Start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute du début A</translation>
     </message>
     <message>
         <source>B Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début B</translation>
     </message>
     <message>
         <source>B Start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute du début B</translation>
     </message>
     <message>
         <source>Field Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-lapse</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres MMS</translation>
     </message>
     <message>
         <source>Wireless Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;envoi</translation>
     </message>
     <message>
         <source>Auto Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramétrage auto</translation>
     </message>
     <message>
         <source>Manual Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramétrage manuel</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateur</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>APN caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Libellé APN</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Send To</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataires</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 5</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 5</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>SMTP Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres SMTP</translation>
     </message>
     <message>
         <source>Send Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;envoi des e-mails</translation>
     </message>
     <message>
         <source>SMTP Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type SMTP</translation>
     </message>
     <message>
         <source>APN caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Libellé APN</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Sender</source>
-        <translation type="unfinished"></translation>
+        <translation>Expéditeur</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Send to</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataires</translation>
     </message>
     <message>
         <source>Email1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Email5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 5</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>GPRS SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMÈTRES GPRS</translation>
     </message>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres MMS</translation>
     </message>
     <message>
         <source>Wireless Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;envoi</translation>
     </message>
     <message>
         <source>Setting Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramétrage</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateur</translation>
     </message>
     <message>
         <source>GPRS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres GPRS</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>GPRS password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe GPRS</translation>
     </message>
     <message>
         <source>MMS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur MMS</translation>
     </message>
     <message>
         <source>Server Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du serveur</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>MMS server port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port du serveur MMS</translation>
     </message>
     <message>
         <source>E-mail server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur e-mail</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>E-mail server port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port du serveur e-mail</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>Phone Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres des téléphones</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 5</translation>
     </message>
     <message>
         <source>Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres des e-mails</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 5</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>Form7</name>
     <message>
         <source>SMTP Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres SMTP</translation>
     </message>
     <message>
         <source>Wireless Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;envoi</translation>
     </message>
     <message>
         <source>Setting Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramétrage</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateur</translation>
     </message>
     <message>
         <source>GPRS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres GPRS</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>GPRS password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe GPRS</translation>
     </message>
     <message>
         <source>Phone Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres des téléphones</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. 5</translation>
     </message>
     <message>
         <source>Server Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du serveur</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres des e-mails</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 5</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>rx20::CameraSettingsWindow</name>
     <message>
         <source>The number you set is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre saisi est en dehors de la plage autorisée.</translation>
     </message>
     <message>
         <source>Set Time is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure définie est en dehors de la plage autorisée.</translation>
+    </message>
+    <message>
+        <source>生成配置文件成功</source>
+        <extracomment>&quot;The settings file was written.&quot;</extracomment>
+        <translation>Le fichier de paramètres a bien été écrit.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MailNetCfg</name>
     <message>
         <source>The value of &quot;%1=&quot; holds &quot;%2&quot;, which the camera reads as a line break; change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de &quot;%1=&quot; contient &quot;%2&quot;, que la caméra interprète comme un saut de ligne&#xa0;; modifiez-la et réessayez.</translation>
     </message>
     <message>
         <source>Could not read %1: the file is scrambled and cannot be read back here. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: le fichier est chiffré et ne peut pas être relu ici. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MailPhoneSettingsWindow</name>
     <message>
         <source>Need Phone Number Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un numéro de téléphone.</translation>
     </message>
     <message>
         <source>Need Email Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une adresse e-mail.</translation>
     </message>
     <message>
         <source>Create configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres a été écrit.</translation>
     </message>
     <message>
         <source>Read configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres a été lu.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MainWindow</name>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres MMS</translation>
     </message>
 </context>
 <context>
     <name>rx20::MmsSettingsWindow</name>
     <message>
         <source>Path is not exist,please set path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin cible n&apos;existe pas&#xa0;; veuillez en indiquer un.</translation>
     </message>
     <message>
         <source>NET.CFG is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier NET.CFG n&apos;existe pas.</translation>
     </message>
     <message>
         <source>it is not mms config,don&apos;t read this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier de paramètres MMS&#xa0;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>At least One phone or Email should be input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir au moins un numéro de téléphone ou une adresse e-mail.</translation>
     </message>
     <message>
         <source>Could not write NET.CFG: the File Path box is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire NET.CFG&#xa0;: le champ Cible est vide.</translation>
     </message>
     <message>
         <source>Save to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement dans %1</translation>
     </message>
     <message>
         <source>Create configure file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres a été écrit.</translation>
     </message>
 </context>
 <context>
     <name>rx20::SettingsFile</name>
     <message>
         <source>there is no card or disk in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a ni carte ni disque dans %1</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>the working folder no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de travail n&apos;existe plus</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier du même nom occupe déjà cet emplacement</translation>
     </message>
     <message>
         <source>The code page %1 cannot be converted on this system; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page de codes %1 ne peut pas être convertie sur ce système&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>%1 holds &quot;%2&quot;, which the camera&apos;s code page %3 cannot store; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient &quot;%2&quot;, que la page de codes %3 de la caméra ne peut pas enregistrer&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>The value of &quot;%1=&quot; holds a line break; remove it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de &quot;%1=&quot; contient un saut de ligne&#xa0;; supprimez-le et réessayez.</translation>
     </message>
     <message>
         <source>The value of &quot;%1=&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de &quot;%1=&quot;</translation>
     </message>
     <message>
         <source>Could not write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not read %1: the file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: le fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Could not read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not read %1: it has %2 lines where %3 are needed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: il contient %2 lignes alors que %3 sont nécessaires. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>rx20::SmtpSettingsWindow</name>
     <message>
         <source>Path is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin cible n&apos;existe pas.</translation>
     </message>
     <message>
         <source>NET.CFG is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier NET.CFG n&apos;existe pas.</translation>
     </message>
     <message>
         <source>it is not smtp config,don&apos;t read this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier de paramètres SMTP&#xa0;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>Save to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement dans %1</translation>
     </message>
     <message>
         <source>Create configure file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres a été écrit.</translation>
     </message>
 </context>
 <context>
     <name>rx20::WirelessSettingsWindow</name>
     <message>
         <source>Need Phone Number Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un numéro de téléphone.</translation>
     </message>
     <message>
         <source>Need Email Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une adresse e-mail.</translation>
     </message>
     <message>
         <source>Create configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres a été écrit.</translation>
     </message>
     <message>
         <source>Read configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres a été lu.</translation>
     </message>
 </context>
 <context>
@@ -812,14 +817,14 @@
     <message>
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le dossier (la carte mémoire) dans lequel écrire&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>rx20::ui::StorableText</name>
     <message>
         <source>The %1 box</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ %1</translation>
     </message>
 </context>
 </TS>

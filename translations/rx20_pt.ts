@@ -5,806 +5,811 @@
     <name>Form1</name>
     <message>
         <source>Camera Setting Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de configuração da câmara</translation>
     </message>
     <message>
         <source>Orvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logótipo da Orvane</translation>
     </message>
     <message>
         <source>Version 01.01.03</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão 01.01.03</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Câmara</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração MMS</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Image Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho foto</translation>
     </message>
     <message>
         <source>Image Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato foto</translation>
     </message>
     <message>
         <source>Capture NO.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de fotos</translation>
     </message>
     <message>
         <source>IR LED Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Potência LED IV</translation>
     </message>
     <message>
         <source>Camera Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome câmara</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho vídeo</translation>
     </message>
     <message>
         <source>Video Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração vídeo</translation>
     </message>
     <message>
         <source>Video Length in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração do vídeo em segundos</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Interval unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade do intervalo</translation>
     </message>
     <message>
         <source>Sensor Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilidade</translation>
     </message>
     <message>
         <source>NV Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtur. noturno</translation>
     </message>
     <message>
         <source>Camera Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Funcionamento</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/hora</translation>
     </message>
     <message>
         <source>Video Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som do vídeo</translation>
     </message>
     <message>
         <source>Over Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir</translation>
     </message>
     <message>
         <source>Scan Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo TL</translation>
     </message>
     <message>
         <source>A Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Início A</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>A Start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos do início A</translation>
     </message>
     <message>
         <source>B Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Início B</translation>
     </message>
     <message>
         <source>B Start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos do início B</translation>
     </message>
     <message>
         <source>Field Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-lapse</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração MMS</translation>
     </message>
     <message>
         <source>Wireless Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de envio</translation>
     </message>
     <message>
         <source>Auto Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Config. automática</translation>
     </message>
     <message>
         <source>Manual Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração manual</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Operador</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>APN caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta do APN</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Send To</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatários</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel. 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel. 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel. 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel. 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel. 5</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 5</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher pasta</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>SMTP Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração SMTP</translation>
     </message>
     <message>
         <source>Send Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração de envio de e-mail</translation>
     </message>
     <message>
         <source>SMTP Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo SMTP</translation>
     </message>
     <message>
         <source>APN caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta do APN</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Sender</source>
-        <translation type="unfinished"></translation>
+        <translation>Remetente</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>Send to</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatários</translation>
     </message>
     <message>
         <source>Email1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Email5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 5</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher pasta</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>GPRS SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIGURAÇÃO GPRS</translation>
     </message>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração MMS</translation>
     </message>
     <message>
         <source>Wireless Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de envio</translation>
     </message>
     <message>
         <source>Setting Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Operador</translation>
     </message>
     <message>
         <source>GPRS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração GPRS</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>GPRS password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha GPRS</translation>
     </message>
     <message>
         <source>MMS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor MMS</translation>
     </message>
     <message>
         <source>Server Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração do servidor</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>MMS server port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta do servidor MMS</translation>
     </message>
     <message>
         <source>E-mail server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor de e-mail</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>E-mail server port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta do servidor de e-mail</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>Phone Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração de telefones</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 5</translation>
     </message>
     <message>
         <source>Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração de e-mail</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 5</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher pasta</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
     <name>Form7</name>
     <message>
         <source>SMTP Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração SMTP</translation>
     </message>
     <message>
         <source>Wireless Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de envio</translation>
     </message>
     <message>
         <source>Setting Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Operador</translation>
     </message>
     <message>
         <source>GPRS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração GPRS</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>GPRS password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha GPRS</translation>
     </message>
     <message>
         <source>Phone Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração de telefones</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 1</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 2</translation>
     </message>
     <message>
         <source>Phone 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 3</translation>
     </message>
     <message>
         <source>Phone 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 4</translation>
     </message>
     <message>
         <source>Phone 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone 5</translation>
     </message>
     <message>
         <source>Server Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração do servidor</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>Email Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração de e-mail</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Email 5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 5</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Choose folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher pasta</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
     <name>rx20::CameraSettingsWindow</name>
     <message>
         <source>The number you set is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>O número definido está fora do intervalo permitido</translation>
     </message>
     <message>
         <source>Set Time is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>A hora definida está fora do intervalo permitido</translation>
+    </message>
+    <message>
+        <source>生成配置文件成功</source>
+        <extracomment>&quot;The settings file was written.&quot;</extracomment>
+        <translation>O ficheiro de configuração foi gravado com sucesso.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MailNetCfg</name>
     <message>
         <source>The value of &quot;%1=&quot; holds &quot;%2&quot;, which the camera reads as a line break; change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de &quot;%1=&quot; contém &quot;%2&quot;, que a câmara lê como uma quebra de linha; altere-o e tente novamente.</translation>
     </message>
     <message>
         <source>Could not read %1: the file is scrambled and cannot be read back here. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: o conteúdo está codificado e não pode ser lido aqui. Nada foi alterado.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MailPhoneSettingsWindow</name>
     <message>
         <source>Need Phone Number Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um número de telefone</translation>
     </message>
     <message>
         <source>Need Email Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um endereço de e-mail</translation>
     </message>
     <message>
         <source>Create configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração foi gravada com êxito.</translation>
     </message>
     <message>
         <source>Read configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração foi lida com êxito.</translation>
     </message>
 </context>
 <context>
     <name>rx20::MainWindow</name>
     <message>
         <source>MMS Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração MMS</translation>
     </message>
 </context>
 <context>
     <name>rx20::MmsSettingsWindow</name>
     <message>
         <source>Path is not exist,please set path!</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta não existe. Indique uma pasta válida.</translation>
     </message>
     <message>
         <source>NET.CFG is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>NET.CFG não existe</translation>
     </message>
     <message>
         <source>it is not mms config,don&apos;t read this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ficheiro não contém uma configuração MMS; não foi lido.</translation>
     </message>
     <message>
         <source>At least One phone or Email should be input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique pelo menos um telefone ou um e-mail.</translation>
     </message>
     <message>
         <source>Could not write NET.CFG: the File Path box is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar NET.CFG: o campo Pasta está vazio.</translation>
     </message>
     <message>
         <source>Save to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração será gravada em %1</translation>
     </message>
     <message>
         <source>Create configure file!</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração foi gravada.</translation>
     </message>
 </context>
 <context>
     <name>rx20::SettingsFile</name>
     <message>
         <source>there is no card or disk in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não há cartão nem disco em %1</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta %1 não existe</translation>
     </message>
     <message>
         <source>the working folder no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta de trabalho já não existe</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma pasta</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>já existe uma pasta com esse nome</translation>
     </message>
     <message>
         <source>The code page %1 cannot be converted on this system; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>A página de códigos %1 não pode ser convertida neste sistema; nada foi gravado.</translation>
     </message>
     <message>
         <source>%1 holds &quot;%2&quot;, which the camera&apos;s code page %3 cannot store; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contém &quot;%2&quot;, que a página de códigos %3 da câmara não consegue armazenar; nada foi gravado.</translation>
     </message>
     <message>
         <source>The value of &quot;%1=&quot; holds a line break; remove it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de &quot;%1=&quot; contém uma quebra de linha; remova-a e tente novamente.</translation>
     </message>
     <message>
         <source>The value of &quot;%1=&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de &quot;%1=&quot;</translation>
     </message>
     <message>
         <source>Could not write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2.</translation>
     </message>
     <message>
         <source>Could not read %1: the file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: o ficheiro não existe.</translation>
     </message>
     <message>
         <source>Could not read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: %2.</translation>
     </message>
     <message>
         <source>Could not read %1: it has %2 lines where %3 are needed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: tem %2 linhas, mas são necessárias %3. Nada foi alterado.</translation>
     </message>
 </context>
 <context>
     <name>rx20::SmtpSettingsWindow</name>
     <message>
         <source>Path is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta não existe</translation>
     </message>
     <message>
         <source>NET.CFG is not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>NET.CFG não existe</translation>
     </message>
     <message>
         <source>it is not smtp config,don&apos;t read this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ficheiro não contém uma configuração SMTP; não foi lido.</translation>
     </message>
     <message>
         <source>Save to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração será gravada em %1</translation>
     </message>
     <message>
         <source>Create configure file!</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração foi gravada.</translation>
     </message>
 </context>
 <context>
     <name>rx20::WirelessSettingsWindow</name>
     <message>
         <source>Need Phone Number Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um número de telefone</translation>
     </message>
     <message>
         <source>Need Email Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um endereço de e-mail</translation>
     </message>
     <message>
         <source>Create configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração foi gravada com êxito.</translation>
     </message>
     <message>
         <source>Read configure file success.</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração foi lida com êxito.</translation>
     </message>
 </context>
 <context>
@@ -812,14 +817,14 @@
     <message>
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a pasta (o cartão de memória) onde gravar:</translation>
     </message>
 </context>
 <context>
     <name>rx20::ui::StorableText</name>
     <message>
         <source>The %1 box</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo %1</translation>
     </message>
 </context>
 </TS>

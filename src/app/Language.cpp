@@ -38,7 +38,10 @@ void loadQtTexts(QTranslator &translator, const QString &code)
     const QStringList folders{
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations")),
         QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
-    const QLocale locale(code);
+    // The user's own variant where it is this language (Portugal's
+    // Portuguese, not Brazil's), the language's usual one otherwise.
+    const QLocale system = QLocale::system();
+    const QLocale locale = Language::match(system.name()) == code ? system : QLocale(code);
     for (const QString &folder : folders) {
         if (translator.load(locale, QStringLiteral("qt"), QStringLiteral("_"), folder)
             || translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder))

@@ -15,7 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     link.setColor(QPalette::Window, link.color(QPalette::Base));
     Label5->setPalette(link);
 
-    connect(Label5, &LinkLabel::clicked, this, &MainWindow::Label5_Click);
+    connect(Label5, &ui::LinkLabel::clicked, this, &MainWindow::Label5_Click);
     Form_Load();
 }
 

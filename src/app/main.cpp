@@ -79,17 +79,17 @@ int main(int argc, char *argv[])
 {
     if (answered(argc, argv))
         return 0;
-    if (!displayAvailable()) {
-        std::fputs("rx20-setting-tools: no display to show the window on (DISPLAY is not set).\n",
-                   stderr);
-        return 1;
-    }
     const QString language = languageOption(argc, argv);
     if (language == QLatin1String("?")) {
         std::fputs("rx20-setting-tools: --language takes one of cs, de, en, es, fi, fr, hu, it, "
                    "pt, sl, zh_CN.\n",
                    stderr);
         return 2;
+    }
+    if (!displayAvailable()) {
+        std::fputs("rx20-setting-tools: no display to show the window on (DISPLAY is not set).\n",
+                   stderr);
+        return 1;
     }
     QApplication app(argc, argv);
 

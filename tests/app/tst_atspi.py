@@ -9,7 +9,9 @@
 # with an action; Tab and Return open the wireless window from the main
 # window and press Generate, which writes MMS.INI; Esc ends the program.
 #
-# Usage: tst_atspi.py PROGRAM SHOW_FORM [SPOKEN]
+# Usage: tst_atspi.py [--language CODE] PROGRAM SHOW_FORM [SPOKEN]
+#   CODE       run the windows in this language (LANGUAGE=CODE) and expect
+#              the names of translations/rx20_CODE.ts
 #   PROGRAM    rx20-setting-tools
 #   SHOW_FORM  rx20-show-form, which shows one window directly
 #   SPOKEN     also write what a screen reader says, per window, into this file
@@ -20,6 +22,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree as ElementTree
 
 SKIP = 77
 TIMEOUT = 30.0
@@ -215,10 +218,30 @@ class Program:
             self.process.wait()
 
 
+class Translation:
+    """The names the windows show in a language: a form's caption as its
+    translation gives it, the caption itself in English."""
+
+    def __init__(self, language):
+        self.texts = {}
+        if language:
+            path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                "translations", f"rx20_{language}.ts")
+            for context in ElementTree.parse(path).getroot().iter("context"):
+                for message in context.iter("message"):
+                    self.texts[(context.findtext("name"), message.findtext("source"))] = \
+                        message.findtext("translation")
+
+    def __call__(self, form, text):
+        return self.texts.get((form, text)) or text
+
+
 class Session:
-    def __init__(self, program, show_form):
+    def __init__(self, program, show_form, language=None):
         self.program_path = program
         self.show_form = show_form
+        self.language = language
+        self.tr = Translation(language)
         self.problems = []
         self.spoken = []
 
@@ -228,6 +251,8 @@ class Session:
         env.update({"DISPLAY": display, "QT_QPA_PLATFORM": "xcb",
                     "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_IM_MODULE": "none",
                     "LC_ALL": "C.UTF-8", "LANG": "C.UTF-8"})
+        if self.language:
+            env["LANGUAGE"] = self.language
         return env
 
     def check(self, condition, message):
@@ -294,40 +319,44 @@ class Session:
     def main_task(self, env, card):
         program = Program([self.program_path], env, card)
         try:
-            main = program.window("Camera Setting Tool")
+            tr = self.tr
+            main = program.window(tr("Form1", "Camera Setting Tool"))
+            link_name = tr("Form1", "MMS Setting")
             links = [n for n in self.read_window(main, "Main window (Form1)")
-                     if n.get_name() == "MMS Setting"]
-            self.check(len(links) == 1, "the main window has no control named \"MMS Setting\"")
+                     if n.get_name() == link_name]
+            if len(links) != 1:
+                raise Failure(f"the main window has {len(links)} controls named \"{link_name}\"")
             link = links[0]
-            self.check(link.get_role() in (Atspi.Role.LINK, Atspi.Role.PUSH_BUTTON),
-                       f"the link is a {link.get_role_name()}")
+            self.check(link.get_role() == Atspi.Role.LINK, f"the link is a {link.get_role_name()}")
             names = [Atspi.Action.get_action_name(link, i).lower()
                      for i in range(Atspi.Action.get_n_actions(link))]
             self.check("press" in names, f"the link's actions are {names}")
-            poll("the link to have the focus", lambda: focused_name(main) == "MMS Setting")
+            poll("the link to have the focus", lambda: focused_name(main) == link_name)
 
             press(KEY_RETURN)
-            wireless = program.window("GPRS SETTINGS")
+            wireless = program.window(tr("Form5", "GPRS SETTINGS"))
             self.check(not showing(main), "the main window is still shown")
             self.read_window(wireless, "Wireless settings window (Form5), Setting Mode Auto")
-            self.type_into(wireless, "Phone 1", "5551234")
-            self.type_into(wireless, "Email 1", "5551234")
-            self.tab_to(wireless, "Generate")
+            self.type_into(wireless, tr("Form5", "Phone 1"), "5551234")
+            self.type_into(wireless, tr("Form5", "Email 1"), "5551234")
+            self.tab_to(wireless, tr("Form5", "Generate"))
             press(KEY_RETURN)
             message = program.window("RX20 Setting Tools")
             texts = [n.get_name() for n in walk(message)]
-            self.check("Create configure file success." in texts, f"Generate said {texts}")
+            success = tr("rx20::WirelessSettingsWindow", "Create configure file success.")
+            self.check(success in texts, f"Generate said {texts}")
             press(KEY_RETURN)
             poll("the message to close", lambda: not showing(message))
             path = os.path.join(card, "MMS.INI")
             with open(path, "rb") as written:
                 self.check(b"Phone1=5551234\r\n" in written.read(), "MMS.INI lacks the phone")
 
-            poll("the focus back on Generate", lambda: focused_name(wireless) == "Generate")
-            self.tab_to(wireless, "Exit")
+            poll("the focus back on Generate",
+                 lambda: focused_name(wireless) == tr("Form5", "Generate"))
+            self.tab_to(wireless, tr("Form5", "Exit"))
             press(KEY_RETURN)
-            main = program.window("Camera Setting Tool")
-            poll("the link to have the focus again", lambda: focused_name(main) == "MMS Setting")
+            main = program.window(tr("Form1", "Camera Setting Tool"))
+            poll("the link to have the focus again", lambda: focused_name(main) == link_name)
             press(KEY_ESCAPE)
             self.check(program.ended() == 0, "Esc in the main window did not end the program")
         finally:
@@ -337,11 +366,13 @@ class Session:
         """A window shown directly; manual: (first stop, the arrow keys that pick
         Manual there, a control that Manual shows)."""
         program = Program([self.show_form, form], env, card)
+        tr = self.tr
         try:
-            window = program.window(title)
+            window = program.window(tr(form, title))
             self.read_window(window, heading)
             if manual:
                 first, keys, shown = manual
+                first, shown = tr(form, first), tr(form, shown)
                 poll(f"the focus on \"{first}\"", lambda: focused_name(window) == first)
                 for key in keys:
                     press(key)
@@ -353,7 +384,7 @@ class Session:
                 press(KEY_ESCAPE)
                 self.check(program.ended() == 0, f"Esc did not end the program in {form}")
             else:
-                self.tab_to(window, "Exit")
+                self.tab_to(window, tr(form, "Exit"))
                 press(KEY_RETURN)
                 self.check(program.ended() == 0, f"Return on Exit did not close {form}")
         finally:
@@ -386,8 +417,12 @@ def write_spoken(path, spoken):
 
 
 def main():
-    if len(sys.argv) < 3:
-        print("usage: tst_atspi.py PROGRAM SHOW_FORM [SPOKEN]", file=sys.stderr)
+    arguments = sys.argv[1:]
+    language = None
+    if arguments[:1] == ["--language"] and len(arguments) > 1:
+        language, arguments = arguments[1], arguments[2:]
+    if len(arguments) < 2:
+        print("usage: tst_atspi.py [--language CODE] PROGRAM SHOW_FORM [SPOKEN]", file=sys.stderr)
         return 2
     if not shutil.which("Xvfb") or not shutil.which("openbox"):
         print("SKIP: needs Xvfb and openbox (scripts/install-deps.sh a11y installs them)")
@@ -395,7 +430,7 @@ def main():
     if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
         print("SKIP: needs a D-Bus session (run under dbus-run-session)")
         return SKIP
-    session = Session(os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]))
+    session = Session(os.path.abspath(arguments[0]), os.path.abspath(arguments[1]), language)
     server, display = start_display()
     manager = None
     folder = tempfile.mkdtemp(prefix="rx20-atspi-")
@@ -414,8 +449,8 @@ def main():
                 process.terminate()
                 process.wait()
         shutil.rmtree(folder, ignore_errors=True)
-    if len(sys.argv) > 3:
-        write_spoken(sys.argv[3], session.spoken)
+    if len(arguments) > 2:
+        write_spoken(arguments[2], session.spoken)
     print(f"{len(session.problems)} problem(s)")
     return 1 if session.problems else 0
 

@@ -180,7 +180,10 @@ private slots:
             text.replace(QLatin1String("%1"), QLatin1String("E:\\DCIM\\CAMERA01\\MMS.INI"));
             QMessageBox box(QMessageBox::NoIcon, ui::MessageBox::applicationTitle(), text,
                             QMessageBox::Ok);
-            QVERIFY2(box.sizeHint().width() <= screen, qPrintable(text));
+            // The box wraps a long text to its width when it is shown.
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            QVERIFY2(box.width() <= screen, qPrintable(text));
         }
     }
 };

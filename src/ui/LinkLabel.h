@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace rx20 {
+namespace rx20::ui {
 
 // A label that works as a link: a press and release of the left button on it
 // is a click, and so are Return and Space while it has the keyboard focus,
@@ -28,4 +28,4 @@ private:
     bool m_pressed = false;
 };
 
-} // namespace rx20
+} // namespace rx20::ui
