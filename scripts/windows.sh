@@ -112,9 +112,9 @@ done
 
 # The windows write what rx20-config writes on a UTF-8 system too, and the
 # code page they take is windows-1252 there.
-for test in files/tst_codepage cli/tst_generatecommand; do
+for test in tst_codepage tst_generatecommand; do
     LC_ALL=hi_IN.UTF-8 LANG=hi_IN.UTF-8 QT_QPA_PLATFORM=offscreen \
-        scripts/wine-run.sh "build-windows/tests/$test.exe" -o -,txt >/dev/null 2>&1 \
+        scripts/wine-run.sh "build-windows/$test.exe" -o -,txt >/dev/null 2>&1 \
         || { echo "windows.sh: $test failed under Wine in hi_IN.UTF-8 (code page 65001)" >&2; exit 1; }
 done
 echo "hi_IN.UTF-8 (code page 65001): the windows write windows-1252 as rx20-config does"

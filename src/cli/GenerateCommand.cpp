@@ -87,8 +87,11 @@ void GenerateCommand::addPathOptions(QCommandLineParser &parser, const QString &
         {QStringLiteral("o"), QStringLiteral("path")},
         QStringLiteral("An existing folder to write %1 into, or the path of a settings file in "
                        "an existing folder, as the window's path box takes it (default: the "
-                       "current folder). A path that names no existing folder is refused, so "
-                       "nothing is written beside a card that is not mounted.")
+                       "current folder). Unlike the path box, a folder named without a "
+                       "separator at its end is still that folder: \"E:\" is the drive's top "
+                       "folder, where the window would write into its current folder. A path "
+                       "that names no existing folder is refused, so nothing is written beside "
+                       "a card that is not mounted.")
             .arg(fileName),
         QStringLiteral("path")));
     addCodePageOption(parser);
