@@ -84,19 +84,6 @@ QList<QStringList> requiredGroups(Kind kind)
     return {};
 }
 
-// Keys whose value the network reads as one name: letters, digits, "-" and "." only.
-bool isNameKey(const QString &key)
-{
-    return key == QLatin1String("APN") || key == QLatin1String("eAPN")
-           || key == QLatin1String("APNAccount");
-}
-
-bool isName(const QString &text)
-{
-    static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9.-]+$"));
-    return name.match(text).hasMatch();
-}
-
 // The port number a server URL names, empty where it names none.
 QString urlPort(const QString &text)
 {
@@ -104,11 +91,71 @@ QString urlPort(const QString &text)
     return port.match(text).captured(1);
 }
 
-bool isEmailKey(const QString &key)
+// message with each %N put in by the Nth of parts, in one pass: a value
+// holding "%1" stays as it is.
+QString filled(const char *message, const QStringList &parts)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(Email|Reciver)[1-5]$|^Sender$"));
-    return pattern.match(key).hasMatch();
+    const QString text = QString::fromLatin1(message);
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int n = i + 1 < text.size() ? text.at(i + 1).digitValue() : -1;
+        if (text.at(i) == QLatin1Char('%') && n >= 1 && n <= parts.size()) {
+            out += parts.at(n - 1);
+            ++i;
+        } else {
+            out += text.at(i);
+        }
+    }
+    return out;
 }
+
+bool matches(const QString &key, const char *pattern)
+{
+    return QRegularExpression(QString::fromLatin1(pattern)).match(key).hasMatch();
+}
+
+// An access point name: labels of letters, digits and "-", separated by ".".
+bool isApn(const QString &text)
+{
+    static const QRegularExpression apn(QStringLiteral("^[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)*$"));
+    return apn.match(text).hasMatch();
+}
+
+// An account name or password: anything the code page holds ("WAP@CINGULARGPRS.COM",
+// "wap user"), but a blank at either end, which a user cannot see, or a
+// control character.
+bool isCredential(const QString &text)
+{
+    if (text.front().isSpace() || text.back().isSpace())
+        return false;
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+}
+
+// The rules a value must follow, by its key: the first one that applies and
+// fails is the finding. The message's %1 is the key, %2 the quoted value, %3
+// the port number a URL names.
+const struct ValueRule
+{
+    const char *keys; // a pattern over the whole key
+    const char *kind;
+    bool (*holds)(const QString &value);
+    const char *message;
+} valueRules[] = {
+    {"^e?Port$", "port", Lint::isPort, "%1 %2 is not a port number (1-65535)"},
+    {"^URL$", "url",
+     [](const QString &v) { return urlPort(v).isEmpty() || Lint::isPort(urlPort(v)); },
+     "URL %2 names port %3, not a port number (1-65535)"},
+    {"^URL$", "url", Lint::isServerUrl, "URL %2 is not an http:// or https:// address with a host"},
+    {"^IP$", "ip", Lint::isHost, "IP %2 is neither an IPv4 address nor a host name"},
+    {"^e?APN$", "name", isApn,
+     "%1 %2 is not an access point name: labels of letters, digits and \"-\", separated by \".\""},
+    {"^(APNAccount|APNPassword|Password)$", "credential", isCredential,
+     "%1 %2 starts or ends with a blank, or holds a control character"},
+    {"^(Email|Reciver)[1-5]$|^Sender$", "email", Lint::isEmailAddress,
+     "%1 %2 is not an e-mail address"},
+};
 
 void checkValues(const Document &document, QList<Finding> *findings)
 {
@@ -141,34 +188,16 @@ void checkValues(const Document &document, QList<Finding> *findings)
     for (const Setting &s : settings) {
         if (s.value.isEmpty())
             continue;
-        if ((s.key == QLatin1String("Port") || s.key == QLatin1String("ePort"))
-            && !Lint::isPort(s.value))
-            findings->append({s.line, QStringLiteral("port"),
-                              QStringLiteral("%1 %2 is not a port number (1-65535)")
-                                  .arg(s.key, quoted(s.value))});
-        else if (s.key == QLatin1String("URL") && !urlPort(s.value).isEmpty()
-                 && !Lint::isPort(urlPort(s.value)))
-            findings->append({s.line, QStringLiteral("url"),
-                              QStringLiteral("URL %1 names port %2, not a port number (1-65535)")
-                                  .arg(quoted(s.value), quoted(urlPort(s.value)))});
-        else if (s.key == QLatin1String("URL") && !Lint::isServerUrl(s.value))
-            findings->append({s.line, QStringLiteral("url"),
-                              QStringLiteral("URL %1 is not an http:// or https:// address with "
-                                             "a host")
-                                  .arg(quoted(s.value))});
-        else if (s.key == QLatin1String("IP") && !Lint::isHost(s.value))
-            findings->append({s.line, QStringLiteral("ip"),
-                              QStringLiteral("IP %1 is neither an IPv4 address nor a host name")
-                                  .arg(quoted(s.value))});
-        else if (isNameKey(s.key) && !isName(s.value))
-            findings->append({s.line, QStringLiteral("name"),
-                              QStringLiteral("%1 %2 holds a blank or a character other than "
-                                             "letters, digits, \"-\" and \".\"")
-                                  .arg(s.key, quoted(s.value))});
-        else if (isEmailKey(s.key) && !Lint::isEmailAddress(s.value))
-            findings->append(
-                {s.line, QStringLiteral("email"),
-                 QStringLiteral("%1 %2 is not an e-mail address").arg(s.key, quoted(s.value))});
+        for (const ValueRule &rule : valueRules) {
+            if (!matches(s.key, rule.keys))
+                continue;
+            if (!rule.holds(s.value)) {
+                findings->append(
+                    {s.line, QString::fromLatin1(rule.kind),
+                     filled(rule.message, {s.key, quoted(s.value), urlPort(s.value)})});
+                break;
+            }
+        }
     }
 
     if (const Setting *ssl = byKey.value(QStringLiteral("SSL"))) {

@@ -109,7 +109,7 @@ private slots:
         for (const char *url : {"http://mms.example.com:99999/x", "http://mms.example.com:0/"})
             QTest::newRow(qPrintable(QStringLiteral("URL \"%1\"").arg(url)))
                 << mmsIniWith([url](MmsIniValues &v) { v.url = url; }) << QStringList{"2:url"};
-        for (const char *apn : {"pp vodafone", "mms.example ", "mms_example"})
+        for (const char *apn : {"pp vodafone", "mms.example ", "mms_example", "mms..example"})
             QTest::newRow(qPrintable(QStringLiteral("APN \"%1\"").arg(apn)))
                 << mmsIniWith([apn](MmsIniValues &v) { v.apn = apn; })
                 << QStringList{"3:name", "18:name"};
@@ -143,10 +143,24 @@ private slots:
         QTest::newRow("mail NET.CFG as written") << scrambled << QStringList{};
         QTest::newRow("mail NET.CFG in plain text")
             << bytes(MailNetCfg::lines(mail)) << QStringList{"0:scrambled"};
-        mail.apnAccount = "wap user";
-        mail.apnPassword = "any text";
-        QVERIFY(MailNetCfg::scrambledBytes(mail, &scrambled));
-        QTest::newRow("mail NET.CFG, account with a blank") << scrambled << QStringList{"14:name"};
+        // Real account names hold "@", "_" and blanks; only a blank at an end
+        // (which nobody sees) or a control character is a finding.
+        const QList<std::tuple<const char *, const char *, QStringList>> credentials{
+            {"WAP@CINGULARGPRS.COM", "CINGULAR1", {}},
+            {"ctnet@mycdma.cn", "vnet.mobi", {}},
+            {"wap user", "any text", {}},
+            {"wap_user ", "pw", {"14:credential"}},
+            {"wap", " pw", {"15:credential"}},
+            {"wap", "p\tw", {"15:credential"}},
+        };
+        for (const auto &[account, password, found] : credentials) {
+            mail.apnAccount = QString::fromLatin1(account);
+            mail.apnPassword = QString::fromLatin1(password);
+            QVERIFY(MailNetCfg::scrambledBytes(mail, &scrambled));
+            QTest::newRow(qPrintable(QStringLiteral("mail NET.CFG, account \"%1\" password \"%2\"")
+                                         .arg(account, password)))
+                << scrambled << found;
+        }
 
         QTest::newRow("MMS NET.CFG, nobody to send to")
             << bytes(MmsNetCfg::lines({})) << QStringList{"6:required"};
