@@ -180,15 +180,14 @@ int GenerateCommand::write(Console &console, const QCommandLineParser &parser,
                            const QString &fileName, PathBox rule,
                            const std::function<FileStatus(const QString &)> &writer) const
 {
+    QList<std::pair<QString, QString>> values;
     for (const QString &name : m_written) {
-        for (const QString &value : parser.values(name)) {
-            if (const QString refused =
-                    SettingsFile::unstorable(QStringLiteral("The value of --%1").arg(name), value);
-                !refused.isEmpty()) {
-                console.error(refused);
-                return Exit::Failure;
-            }
-        }
+        for (const QString &value : parser.values(name))
+            values.append({QStringLiteral("The value of --%1").arg(name), value});
+    }
+    if (const QString refused = SettingsFile::unstorable(values); !refused.isEmpty()) {
+        console.error(refused);
+        return Exit::Failure;
     }
     QString path;
     QString error;

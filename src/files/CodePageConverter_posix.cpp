@@ -23,8 +23,11 @@ CodePageConverter::~CodePageConverter() = default;
 
 bool CodePageConverter::isValid() const
 {
-    return QStringEncoder(d->name.constData()).isValid()
-           && QStringDecoder(d->name.constData()).isValid();
+    // The encoder that converts is the one asked (a code page that encodes
+    // decodes too): opening a converter is the dear part.
+    if (!d->encoder)
+        d->encoder.emplace(d->name.constData(), QStringConverter::Flag::Stateless);
+    return d->encoder->isValid();
 }
 
 std::optional<QByteArray> CodePageConverter::encode(QStringView text)

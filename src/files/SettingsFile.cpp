@@ -1,6 +1,7 @@
 #include "files/SettingsFile.h"
 
 #include "files/CodePage.h"
+#include "files/CodePageConverter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -81,20 +82,26 @@ QString cannotStore(const QString &field, const QString &character, const QByteA
 
 } // namespace
 
-QString SettingsFile::unstorable(const QString &field, const QString &text)
+QString SettingsFile::unstorable(const QList<std::pair<QString, QString>> &fields)
 {
     const QByteArray codePage = CodePage::systemName();
-    if (!CodePage::isAvailable(codePage))
+    // One converter for them all: opening one costs more than converting a value.
+    CodePageConverter converter(codePage);
+    if (!converter.isValid())
         return {};
-    const QString lost = CodePage::firstUnstorable(text, codePage);
-    return lost.isEmpty() ? QString() : cannotStore(field, lost, codePage);
+    for (const auto &[field, text] : fields) {
+        if (!converter.encode(text))
+            return cannotStore(field, CodePage::firstUnstorable(text, codePage), codePage);
+    }
+    return {};
 }
 
 FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
 {
     const QByteArray codePage = CodePage::systemName();
-    // Without a converter every character would come out as "?".
-    if (!CodePage::isAvailable(codePage))
+    // One converter a file; without one every character would come out as "?".
+    CodePageConverter converter(codePage);
+    if (!converter.isValid())
         return FileStatus::failure(codePageMissing(codePage));
     QByteArray out;
     for (const QString &line : lines) {
@@ -106,11 +113,12 @@ FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
                     "The value of \"%1=\" holds a line break; remove it and try again.")
                     .arg(key));
         // A "?" in its place would reach the camera as a wrong value.
-        if (const QString lost = CodePage::firstUnstorable(line, codePage); !lost.isEmpty())
+        const std::optional<QByteArray> encoded = converter.encode(line);
+        if (!encoded)
             return FileStatus::failure(cannotStore(
                 QCoreApplication::translate("rx20::SettingsFile", "The value of \"%1=\"").arg(key),
-                lost, codePage));
-        out += CodePage::encode(line, codePage);
+                CodePage::firstUnstorable(line, codePage), codePage));
+        out += *encoded;
         out += "\r\n";
     }
     *bytes = out;

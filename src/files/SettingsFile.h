@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace rx20 {
 
 // Outcome of a file operation: ok, or a message a window can show as it is.
@@ -50,11 +52,12 @@ public:
     // The message of a Generate refused because the code page cannot be converted.
     static QString codePageMissing(const QByteArray &codePage);
 
-    // The message of a Generate refused because field ("The Password box")
-    // holds a character the system's code page cannot store; empty where the
-    // code page holds all of text, or cannot be converted at all (which has a
+    // The message of a Generate refused because a field ("The Password box")
+    // holds a character the system's code page cannot store, naming the first
+    // such field of fields (name, text) and its character; empty where the
+    // code page holds them all, or cannot be converted at all (which has a
     // message of its own).
-    static QString unstorable(const QString &field, const QString &text);
+    static QString unstorable(const QList<std::pair<QString, QString>> &fields);
 
     // A failed read that the window reports when a file ends too early.
     static FileStatus tooShort(const QString &path, int needed, int found);

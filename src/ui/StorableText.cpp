@@ -11,6 +11,7 @@ namespace rx20::ui {
 
 bool StorableText::check(QWidget *window, std::initializer_list<const QWidget *> boxes)
 {
+    QList<std::pair<QString, QString>> fields;
     for (const QWidget *box : boxes) {
         const auto *line = qobject_cast<const QLineEdit *>(box);
         const auto *dropDown = qobject_cast<const QComboBox *>(box);
@@ -18,15 +19,13 @@ bool StorableText::check(QWidget *window, std::initializer_list<const QWidget *>
         // Boxes are named for screen readers by their label's caption.
         const QString label =
             box->accessibleName().isEmpty() ? box->objectName() : box->accessibleName();
-        if (const QString refused = SettingsFile::unstorable(
-                QCoreApplication::translate("rx20::ui::StorableText", "The %1 box").arg(label),
-                text);
-            !refused.isEmpty()) {
-            MessageBox::show(window, refused);
-            return false;
-        }
+        fields.append(
+            {QCoreApplication::translate("rx20::ui::StorableText", "The %1 box").arg(label), text});
     }
-    return true;
+    const QString refused = SettingsFile::unstorable(fields);
+    if (!refused.isEmpty())
+        MessageBox::show(window, refused);
+    return refused.isEmpty();
 }
 
 } // namespace rx20::ui
