@@ -33,7 +33,8 @@ for group in "$@"; do
         # MinGW-w64 compilers for 64-bit Windows, Wine 8 (64-bit) to run what they
         # build, NSIS for the installer, locales for Wine's ANSI code pages, xwininfo
         # to see the installed program's window
-        windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis locales x11-utils) ;;
+        # icoutils makes the Windows icon and reads the executables' resources back
+        windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis locales x11-utils icoutils) ;;
         *) echo "install-deps.sh: unknown group $group" >&2 && exit 2 ;;
     esac
 done

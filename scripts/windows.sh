@@ -53,6 +53,10 @@ cleanup() {
 }
 trap cleanup EXIT
 for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+if [ ! -s "$display_file" ] || ! kill -0 "$xvfb" 2>/dev/null; then
+    echo "windows.sh: Xvfb did not start" >&2
+    exit 1
+fi
 export DISPLAY=:$(cat "$display_file")
 
 # Wine: a prefix of our own, made once; one wineserver (-p: it stays) and
@@ -62,6 +66,9 @@ export DISPLAY=:$(cat "$display_file")
 # would after making the prefix.
 export WINEPREFIX=$wine_prefix
 mkdir -p "$WINEPREFIX"
+# A server that outlived a broken-off run would make "-p" fail.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
 wineserver -p
 [ -f "$WINEPREFIX/system.reg" ] || scripts/wine-run.sh wineboot -i >/dev/null 2>&1
 scripts/wine-run.sh wineboot >/dev/null 2>&1
@@ -70,11 +77,10 @@ ctest --preset windows-mingw -j "$(nproc)"
 
 # rx20-config under Wine writes the same bytes as the Linux build, for text
 # of the locale's code page, of others and a character no code page holds.
+# Built anew (only what changed): a stale one would compare old code.
 linux=build-release/src/cli/rx20-config
-if [ ! -x "$linux" ]; then
-    cmake --preset release >/dev/null
-    cmake --build --preset release --target rx20-config
-fi
+cmake --preset release >/dev/null
+cmake --build --preset release --target rx20-config
 compare() { # locale, then rx20-config's arguments without -o
     local locale=$1 on_linux on_windows linux_status=0 windows_status=0
     shift
@@ -91,8 +97,20 @@ compare() { # locale, then rx20-config's arguments without -o
 }
 
 cmake --build --preset windows-mingw --target installer
-setup=$(ls build-windows/rx20-setting-tools-*-setup.exe)
-echo "installer: $setup, $(du -k "$setup" | cut -f1) KiB"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
+setup=build-windows/rx20-setting-tools-$version-setup.exe
+zip=build-windows/rx20-setting-tools-$version-windows.zip
+echo "installer: $setup, $(du -k "$setup" | cut -f1) KiB; portable: $zip, $(du -k "$zip" | cut -f1) KiB"
+
+# Both programs and the installer carry the icon and a version resource.
+for file in build-windows/dist/rx20-setting-tools.exe build-windows/dist/rx20-config.exe "$setup"; do
+    resources=$(wrestool -l "$file")
+    grep -q -e '--type=14' <<<"$resources" || { echo "windows.sh: $file has no icon" >&2; exit 1; }
+    grep -q -e '--type=16' <<<"$resources" || { echo "windows.sh: $file has no version" >&2; exit 1; }
+    wrestool -x --type=16 "$file" | tr -d '\0' | grep -q "$version" \
+        || { echo "windows.sh: $file's version is not $version" >&2; exit 1; }
+done
+echo "icon and version $version in both programs and the installer"
 
 sent=(--country "United Kingdom" --operator Vodafone --phone 07700900123 --email alerts@example.com)
 compare en_US.UTF-8 mms-ini "${sent[@]}"
@@ -119,31 +137,47 @@ for test in tst_codepage tst_generatecommand; do
 done
 echo "hi_IN.UTF-8 (code page 65001): the windows write windows-1252 as rx20-config does"
 
-# The installer, silently under Wine: the program folder and the Start-menu
-# entry appear, the program's main window shows, the installed rx20-config
-# runs; the uninstaller leaves no file, folder or registry key behind.
-program_dir="C:\\Program Files\\RX20 Setting Tools"
-installed=$WINEPREFIX/drive_c/Program\ Files/RX20\ Setting\ Tools
-shortcut=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/RX20\ Setting\ Tools.lnk
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\RX20SettingTools'
+# The installer, silently under Wine, for the current user (no administrator
+# rights): the program folder and the Start-menu entry appear, the program's
+# main window shows, the installed rx20-config runs; the uninstaller leaves no
+# file, folder or registry key behind.
+user=$(id -un) # Wine names the user's folder after the Unix user
+program_dir="C:\\users\\$user\\AppData\\Local\\Programs\\RX20 Setting Tools"
+installed=$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/RX20\ Setting\ Tools
+shortcut=$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/RX20\ Setting\ Tools.lnk
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\RX20SettingTools'
+machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\RX20SettingTools'
 snapshot() { # every file and folder of the prefix's drive but the temporary ones
-    (cd "$WINEPREFIX/drive_c" && find . -path ./users/root/Temp -prune -o -path ./windows -prune -o -print | sort)
+    (cd "$WINEPREFIX/drive_c" && find . -path "./users/$user/Temp" -prune \
+        -o -path "./users/$user/AppData/Local/Temp" -prune -o -path ./windows -prune -o -print | sort)
 }
 installed_fail() { echo "windows.sh: installer check: $*" >&2; exit 1; }
 # The installed programs find their DLLs and plugins beside them alone, and
 # Qt's own platform (a real window), whatever this shell holds.
 run_installed() { env -u QT_QPA_PLATFORM -u QT_PLUGIN_PATH scripts/wine-run.sh --deployed "$@"; }
+registry_value() { # key value
+    run_installed reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $NF }'
+}
 
 # What a broken-off run may have left installed.
 rm -rf "$installed" "$shortcut"
 run_installed reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
+run_installed reg delete "$machine_key" /f >/dev/null 2>&1 || true
 before=$(snapshot)
 run_installed "$setup" /S
 [ -f "$installed/rx20-setting-tools.exe" ] || installed_fail "no $installed/rx20-setting-tools.exe"
 [ -f "$shortcut" ] || installed_fail "no Start-menu entry $shortcut"
-run_installed reg query "$uninstall_key" >/dev/null 2>&1 || installed_fail "no uninstall entry $uninstall_key"
+strings -el "$shortcut" | grep -qi 'documents' || installed_fail "the shortcut does not start in Documents"
+[ "$(registry_value "$uninstall_key" DisplayVersion)" = "$version" ] \
+    || installed_fail "no uninstall entry $uninstall_key for $version"
+for value in DisplayIcon Publisher EstimatedSize; do
+    [ -n "$(registry_value "$uninstall_key" "$value")" ] || installed_fail "the entry has no $value"
+done
+if run_installed reg query "$machine_key" >/dev/null 2>&1; then
+    installed_fail "a per-user install wrote $machine_key"
+fi
 
-run_installed "$program_dir\\rx20-setting-tools.exe" >/dev/null 2>&1 &
+run_installed "$program_dir\\rx20-setting-tools.exe" --language en >/dev/null 2>&1 &
 program=$!
 window=
 for _ in $(seq 60); do
@@ -178,4 +212,37 @@ if run_installed reg query "$uninstall_key" >/dev/null 2>&1; then
 fi
 left=$(diff <(echo "$before") <(snapshot) || true)
 [ -z "$left" ] || installed_fail "the uninstaller left: $left"
-echo "installer: installed, started, uninstalled; nothing left behind"
+echo "installer: installed for the current user, started, uninstalled; nothing left behind"
+
+# An upgrade: an older version installed, a newer one over it, one entry with
+# the newer version, none of the older version's own files left; then
+# uninstalled, nothing left. The older one carries a file the newer lacks.
+upgrade=$root/build-windows/upgrade
+rm -rf "$upgrade"
+mkdir -p "$upgrade/old-lists" "$upgrade/new-lists"
+cp -r build-windows/dist "$upgrade/old"
+echo "only in the older version" >"$upgrade/old/old-only.txt"
+icon=build-windows/rx20-setting-tools.ico
+make_setup() { # version dist lists output
+    cmake -DDIST="$2" -DOUT="$3" -P packaging/windows/nsis-files.cmake
+    makensis -V2 -NOCD -DVERSION="$1" -DDIST="$2" -DFILES="$3" -DICON="$icon" -DOUTFILE="$4" \
+        packaging/windows/rx20-setting-tools.nsi
+}
+make_setup "$version" "$upgrade/old" "$upgrade/old-lists" "$upgrade/old-setup.exe"
+newer=$(awk -F. '{ printf "%d.%d.%d", $1, $2, $3 + 1 }' <<<"$version")
+make_setup "$newer" "$root/build-windows/dist" "$upgrade/new-lists" "$upgrade/new-setup.exe"
+run_installed "$upgrade/old-setup.exe" /S
+[ -f "$installed/old-only.txt" ] || installed_fail "the older version did not install"
+run_installed "$upgrade/new-setup.exe" /S
+[ ! -e "$installed/old-only.txt" ] || installed_fail "the upgrade left the older version's files"
+[ -f "$installed/rx20-setting-tools.exe" ] || installed_fail "the upgrade removed the program"
+[ "$(registry_value "$uninstall_key" DisplayVersion)" = "$newer" ] \
+    || installed_fail "after the upgrade the entry does not say $newer"
+entries=$(run_installed reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null \
+    | grep -c 'RX20SettingTools' || true)
+[ "$entries" = 1 ] || installed_fail "$entries uninstall entries after the upgrade"
+run_installed "$program_dir\\uninstall.exe" /S
+for _ in $(seq 60); do [ -e "$installed" ] || break; sleep 1; done
+left=$(diff <(echo "$before") <(snapshot) || true)
+[ -z "$left" ] || installed_fail "after the upgrade the uninstaller left: $left"
+echo "installer: $version upgraded in place to $newer (one entry, old files gone), uninstalled; nothing left behind"

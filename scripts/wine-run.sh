@@ -17,7 +17,9 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [ "${1:-}" = --deployed ]; then
     shift
 else
-    export WINEPATH="Z:$qt/bin;Z:/usr/lib/gcc/x86_64-w64-mingw32/12-posix;Z:/usr/x86_64-w64-mingw32/lib"
+    # The compiler's runtime where this compiler keeps it (12-posix for GCC 12).
+    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+    export WINEPATH="Z:$qt/bin;Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib"
     export QT_PLUGIN_PATH="Z:$qt/plugins"
 fi
 # Without a console (none under Wine) Qt sends its messages and Qt Test its

@@ -1,5 +1,6 @@
 #include "app/FormDefinitions.h"
 #include "app/Language.h"
+#include "app/ParentConsole.h"
 #include "ui/Forms.h"
 
 #include <QApplication>
@@ -45,10 +46,12 @@ bool answered(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            rx20::useParentConsole();
             std::fputs(help, stdout);
             return true;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
+            rx20::useParentConsole();
             std::printf("rx20-setting-tools %s\n", RX20_VERSION);
             return true;
         }
@@ -81,6 +84,7 @@ int main(int argc, char *argv[])
         return 0;
     const QString language = languageOption(argc, argv);
     if (language == QLatin1String("?")) {
+        rx20::useParentConsole();
         std::fputs("rx20-setting-tools: --language takes one of cs, de, en, es, fi, fr, hu, it, "
                    "pt, sl, zh_CN.\n",
                    stderr);
