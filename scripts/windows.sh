@@ -107,7 +107,7 @@ for file in build-windows/dist/rx20-setting-tools.exe build-windows/dist/rx20-co
     resources=$(wrestool -l "$file")
     grep -q -e '--type=14' <<<"$resources" || { echo "windows.sh: $file has no icon" >&2; exit 1; }
     grep -q -e '--type=16' <<<"$resources" || { echo "windows.sh: $file has no version" >&2; exit 1; }
-    wrestool -x --type=16 "$file" | tr -d '\0' | grep -q "$version" \
+    wrestool -x --raw --type=16 "$file" | tr -d '\0' | grep -q "$version" \
         || { echo "windows.sh: $file's version is not $version" >&2; exit 1; }
 done
 echo "icon and version $version in both programs and the installer"

@@ -34,14 +34,13 @@ bool CameraCfgValues::operator==(const CameraCfgValues &o) const
 {
     return mode == o.mode && imageSize == o.imageSize && imageFormat == o.imageFormat
            && captureNumber == o.captureNumber && irLedControl == o.irLedControl
-           && cameraName == o.cameraName && videoSize == o.videoSize
-           && videoLength == o.videoLength && interval == o.interval
-           && intervalUnit == o.intervalUnit && sensorLevel == o.sensorLevel
-           && nvShutter == o.nvShutter && cameraMode == o.cameraMode && timeStamp == o.timeStamp
-           && videoSound == o.videoSound && overWrite == o.overWrite && fieldScan == o.fieldScan
-           && aStartHour == o.aStartHour && aStartMinute == o.aStartMinute
-           && bStartHour == o.bStartHour && bStartMinute == o.bStartMinute
-           && scanInterval == o.scanInterval;
+           && cameraName == o.cameraName && videoSize == o.videoSize && videoLength == o.videoLength
+           && interval == o.interval && intervalUnit == o.intervalUnit
+           && sensorLevel == o.sensorLevel && nvShutter == o.nvShutter && cameraMode == o.cameraMode
+           && timeStamp == o.timeStamp && videoSound == o.videoSound && overWrite == o.overWrite
+           && fieldScan == o.fieldScan && aStartHour == o.aStartHour
+           && aStartMinute == o.aStartMinute && bStartHour == o.bStartHour
+           && bStartMinute == o.bStartMinute && scanInterval == o.scanInterval;
 }
 
 const QString &CameraCfg::fileName()
@@ -59,9 +58,8 @@ QStringList CameraCfg::lines(const CameraCfgValues &v)
         << irLedControlKey + v.irLedControl << cameraNameKey + v.cameraName
         << videoSizeKey + v.videoSize << videoLengthKey + v.videoLength
         << intervalKey + v.interval + v.intervalUnit << sensorLevelKey + v.sensorLevel
-        << nvShutterKey + v.nvShutter << cameraModeKey + v.cameraMode
-        << timeStampKey + v.timeStamp << videoSoundKey + v.videoSound
-        << overWriteKey + v.overWrite << fieldScanKey + v.fieldScan
+        << nvShutterKey + v.nvShutter << cameraModeKey + v.cameraMode << timeStampKey + v.timeStamp
+        << videoSoundKey + v.videoSound << overWriteKey + v.overWrite << fieldScanKey + v.fieldScan
         << fieldScanAKey + v.aStartHour + colon + v.aStartMinute
         << fieldScanBKey + v.bStartHour + colon + v.bStartMinute
         << scanIntervalKey + v.scanInterval;
@@ -99,9 +97,10 @@ CameraCfgRead CameraCfg::parse(const QStringList &lines, const QString &path,
     return {FileStatus::success(), v};
 }
 
-FileStatus CameraCfg::write(const QString &path, const CameraCfgValues &values)
+FileStatus CameraCfg::write(const QString &path, const CameraCfgValues &values,
+                            const QByteArray &codePage)
 {
-    return SettingsFile::write(path, lines(values));
+    return SettingsFile::write(path, lines(values), codePage);
 }
 
 CameraCfgRead CameraCfg::read(const QString &path, const CameraCfgValues &current)

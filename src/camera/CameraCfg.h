@@ -66,7 +66,8 @@ public:
                                const CameraCfgValues &current);
 
     // Writes the file atomically; on any failure a file already there stays whole.
-    static FileStatus write(const QString &path, const CameraCfgValues &values);
+    static FileStatus write(const QString &path, const CameraCfgValues &values,
+                            const QByteArray &codePage = CodePage::systemName());
 
     // Reads the whole file first, then parses it.
     static CameraCfgRead read(const QString &path, const CameraCfgValues &current);

@@ -54,9 +54,10 @@ MmsNetCfgRead MmsNetCfg::parse(const QStringList &lines, const QString &path)
     return {FileStatus::success(), v};
 }
 
-FileStatus MmsNetCfg::write(const QString &path, const MmsNetCfgValues &values)
+FileStatus MmsNetCfg::write(const QString &path, const MmsNetCfgValues &values,
+                            const QByteArray &codePage)
 {
-    return SettingsFile::write(path, lines(values));
+    return SettingsFile::write(path, lines(values), codePage);
 }
 
 void MmsNetCfg::applyPreset(const catalogue::Preset &preset, MmsNetCfgValues *values)

@@ -58,7 +58,8 @@ public:
 
     // Replaces the file atomically; any failure leaves a file already there
     // as it was.
-    static FileStatus write(const QString &path, const MmsNetCfgValues &values);
+    static FileStatus write(const QString &path, const MmsNetCfgValues &values,
+                            const QByteArray &codePage = CodePage::systemName());
 
     // An operator's preset: the same four values as MMS.INI takes.
     static void applyPreset(const catalogue::Preset &preset, MmsNetCfgValues *values);

@@ -42,7 +42,7 @@ int CameraCfgCommand::execute(const QCommandLineParser &parser, Console &console
     }
 
     return write(console, parser, CameraCfg::fileName(), PathBox::Folder,
-                 [&values](const QString &path) { return CameraCfg::write(path, values); });
+                 [&](const QString &path) { return CameraCfg::write(path, values, codePage()); });
 }
 
 } // namespace rx20::cli

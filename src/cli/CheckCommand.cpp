@@ -37,7 +37,7 @@ int CheckCommand::execute(const QCommandLineParser &parser, Console &console)
     if (!FileOptions::kind(parser, &kind, &error))
         return usage(console, error);
     const inspect::DocumentRead read =
-        inspect::Document::load(parser.positionalArguments().constFirst(), kind);
+        inspect::Document::load(parser.positionalArguments().constFirst(), kind, codePage());
     if (!read.status) {
         console.error(FileOptions::failure(read));
         return Exit::Usage;

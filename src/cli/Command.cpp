@@ -2,8 +2,6 @@
 
 #include "files/CodePage.h"
 
-#include <QScopeGuard>
-
 namespace rx20::cli {
 
 int Command::run(const QStringList &arguments, Console &console)
@@ -38,8 +36,7 @@ int Command::run(const QStringList &arguments, Console &console)
     if (positional.size() < positionalCount())
         return usage(console, QStringLiteral("%1 is missing").arg(positionalSyntax()));
 
-    QByteArray replaced;
-    bool codePageGiven = false;
+    m_codePage.clear();
     if (m_codePageOption && parser.isSet(QStringLiteral("code-page"))) {
         const QString name = parser.value(QStringLiteral("code-page"));
         if (!CodePage::isAvailable(name.toLatin1()))
@@ -47,15 +44,14 @@ int Command::run(const QStringList &arguments, Console &console)
                          QStringLiteral("--code-page %1 cannot be converted on this system (for "
                                         "example windows-1250, windows-1251, windows-1252)")
                              .arg(name));
-        replaced = CodePage::setSystemName(name.toLatin1());
-        codePageGiven = true;
+        m_codePage = name.toLatin1();
     }
-    // One run of a command; the next one takes the locale's again.
-    const auto restore = qScopeGuard([&] {
-        if (codePageGiven)
-            CodePage::setSystemName(replaced);
-    });
     return execute(parser, console);
+}
+
+QByteArray Command::codePage() const
+{
+    return m_codePage.isEmpty() ? CodePage::systemName() : m_codePage;
 }
 
 void Command::addCodePageOption(QCommandLineParser &parser)

@@ -35,6 +35,8 @@ protected:
     // --code-page NAME: files are written and read in this code page instead
     // of the one of the locale.
     void addCodePageOption(QCommandLineParser &parser);
+    // The code page this run writes and reads in: --code-page's, else the system's.
+    QByteArray codePage() const;
 
     // --json; with it, errors are printed as JSON too.
     void addJsonOption(QCommandLineParser &parser);
@@ -47,6 +49,7 @@ protected:
 
 private:
     bool m_codePageOption = false;
+    QByteArray m_codePage; // empty: the system's
     bool m_jsonOption = false;
 };
 

@@ -185,7 +185,7 @@ int GenerateCommand::write(Console &console, const QCommandLineParser &parser,
         for (const QString &value : parser.values(name))
             values.append({QStringLiteral("The value of --%1").arg(name), value});
     }
-    if (const QString refused = SettingsFile::unstorable(values); !refused.isEmpty()) {
+    if (const QString refused = SettingsFile::unstorable(values, codePage()); !refused.isEmpty()) {
         console.error(refused);
         return Exit::Failure;
     }

@@ -54,7 +54,7 @@ int MmsIniCommand::execute(const QCommandLineParser &parser, Console &console)
         console.warning(QStringLiteral("no e-mail address (--email); Email1 stays empty"));
 
     return write(console, parser, MmsIni::fileName(), PathBox::Folder,
-                 [&values](const QString &path) { return MmsIni::write(path, values); });
+                 [&](const QString &path) { return MmsIni::write(path, values, codePage()); });
 }
 
 } // namespace rx20::cli

@@ -111,8 +111,8 @@ int NetCfgCommand::smtp(const QCommandLineParser &parser, Console &console)
         return usage(console, error);
 
     return write(console, parser, SmtpNetCfg::fileName(), PathBox::Folder,
-                 [&values](const QString &path) {
-                     return SettingsFile::write(path, SmtpNetCfg::lines(values));
+                 [&](const QString &path) {
+                     return SettingsFile::write(path, SmtpNetCfg::lines(values), codePage());
                  });
 }
 
@@ -157,7 +157,7 @@ int NetCfgCommand::mail(const QCommandLineParser &parser, Console &console)
         console.warning(QStringLiteral("no e-mail address (--email); Email1 stays empty"));
 
     return write(console, parser, MailNetCfg::fileName(), PathBox::Folder,
-                 [&values](const QString &path) { return MailNetCfg::write(path, values); });
+                 [&](const QString &path) { return MailNetCfg::write(path, values, codePage()); });
 }
 
 int NetCfgCommand::mms(const QCommandLineParser &parser, Console &console)
@@ -187,7 +187,7 @@ int NetCfgCommand::mms(const QCommandLineParser &parser, Console &console)
         console.warning(QStringLiteral("no phone number or e-mail address (--phone, --email)"));
 
     return write(console, parser, SmtpNetCfg::fileName(), PathBox::File,
-                 [&values](const QString &path) { return MmsNetCfg::write(path, values); });
+                 [&](const QString &path) { return MmsNetCfg::write(path, values, codePage()); });
 }
 
 } // namespace rx20::cli

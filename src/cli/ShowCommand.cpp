@@ -49,7 +49,7 @@ int ShowCommand::execute(const QCommandLineParser &parser, Console &console)
     if (!FileOptions::kind(parser, &kind, &error))
         return usage(console, error);
     const inspect::DocumentRead read =
-        Document::load(parser.positionalArguments().constFirst(), kind);
+        Document::load(parser.positionalArguments().constFirst(), kind, codePage());
     if (!read.status) {
         console.error(FileOptions::failure(read));
         return Exit::Usage;

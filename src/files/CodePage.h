@@ -18,9 +18,10 @@ public:
     // Whether this system can convert text to and from the code page.
     static bool isAvailable(const QByteArray &codePage);
 
-    // Replaces the system's code page until called with an empty name (tests:
-    // a code page this system cannot convert; rx20-config --code-page) and
-    // gives the name it replaced, empty for the system's own.
+    // Replaces the system's code page until called with an empty name and
+    // gives the name it replaced, empty for the system's own: tests' stand-in
+    // for a system with another code page, or one this system cannot convert.
+    // (rx20-config hands its --code-page to what writes and reads instead.)
     static QByteArray setSystemName(const QByteArray &name);
 
     // Name of the code page Windows uses for a locale's language.

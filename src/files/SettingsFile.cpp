@@ -82,9 +82,9 @@ QString cannotStore(const QString &field, const QString &character, const QByteA
 
 } // namespace
 
-QString SettingsFile::unstorable(const QList<std::pair<QString, QString>> &fields)
+QString SettingsFile::unstorable(const QList<std::pair<QString, QString>> &fields,
+                                 const QByteArray &codePage)
 {
-    const QByteArray codePage = CodePage::systemName();
     // One converter for them all: opening one costs more than converting a value.
     CodePageConverter converter(codePage);
     if (!converter.isValid())
@@ -96,9 +96,9 @@ QString SettingsFile::unstorable(const QList<std::pair<QString, QString>> &field
     return {};
 }
 
-FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes)
+FileStatus SettingsFile::encode(const QStringList &lines, QByteArray *bytes,
+                                const QByteArray &codePage)
 {
-    const QByteArray codePage = CodePage::systemName();
     // One converter a file; without one every character would come out as "?".
     CodePageConverter converter(codePage);
     if (!converter.isValid())
@@ -155,10 +155,11 @@ FileStatus SettingsFile::writeBytes(const QString &path, const QByteArray &bytes
     return FileStatus::success();
 }
 
-FileStatus SettingsFile::write(const QString &path, const QStringList &lines)
+FileStatus SettingsFile::write(const QString &path, const QStringList &lines,
+                               const QByteArray &codePage)
 {
     QByteArray bytes;
-    if (FileStatus status = encode(lines, &bytes); !status)
+    if (FileStatus status = encode(lines, &bytes, codePage); !status)
         return status;
     return writeBytes(path, bytes);
 }

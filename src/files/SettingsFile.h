@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/CodePage.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -34,12 +36,16 @@ public:
     // value would break the file's fixed line layout, when it holds a
     // character the code page cannot store, or when this system cannot
     // convert the code page.
-    static FileStatus encode(const QStringList &lines, QByteArray *bytes);
+    // codePage: the camera's code page, the system's unless told otherwise
+    // (rx20-config --code-page).
+    static FileStatus encode(const QStringList &lines, QByteArray *bytes,
+                             const QByteArray &codePage = CodePage::systemName());
 
     // Replaces the file atomically: when anything fails, a file that was
     // there before stays as it was.
     static FileStatus writeBytes(const QString &path, const QByteArray &bytes);
-    static FileStatus write(const QString &path, const QStringList &lines);
+    static FileStatus write(const QString &path, const QStringList &lines,
+                            const QByteArray &codePage = CodePage::systemName());
 
     // Lines of the file, split at CR LF, CR or LF.
     static ReadLines read(const QString &path);
@@ -57,7 +63,8 @@ public:
     // such field of fields (name, text) and its character; empty where the
     // code page holds them all, or cannot be converted at all (which has a
     // message of its own).
-    static QString unstorable(const QList<std::pair<QString, QString>> &fields);
+    static QString unstorable(const QList<std::pair<QString, QString>> &fields,
+                              const QByteArray &codePage = CodePage::systemName());
 
     // A failed read that the window reports when a file ends too early.
     static FileStatus tooShort(const QString &path, int needed, int found);

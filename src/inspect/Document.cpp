@@ -126,7 +126,8 @@ std::optional<Kind> recognise(const QList<Line> &lines, bool scrambled, const QS
 
 } // namespace
 
-DocumentRead Document::load(const QString &path, std::optional<Kind> kind)
+DocumentRead Document::load(const QString &path, std::optional<Kind> kind,
+                            const QByteArray &codePage)
 {
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
@@ -143,13 +144,12 @@ DocumentRead Document::load(const QString &path, std::optional<Kind> kind)
         return {FileStatus::failure(
                     QStringLiteral("Could not read %1: %2.").arg(shown, file.errorString())),
                 {}};
-    return fromBytes(bytes, path, kind);
+    return fromBytes(bytes, path, kind, codePage);
 }
 
 DocumentRead Document::fromBytes(const QByteArray &bytes, const QString &path,
-                                 std::optional<Kind> kind)
+                                 std::optional<Kind> kind, const QByteArray &codePage)
 {
-    const QByteArray codePage = CodePage::systemName();
     Document document;
     document.m_path = path;
     document.m_scrambled = MailNetCfg::isScrambled(bytes);

@@ -49,9 +49,12 @@ class Document
 {
 public:
     // Reads and recognises the file; kind, when given, is taken instead.
-    static DocumentRead load(const QString &path, std::optional<Kind> kind = std::nullopt);
+    // In codePage, the system's unless told otherwise (rx20-config --code-page).
+    static DocumentRead load(const QString &path, std::optional<Kind> kind = std::nullopt,
+                             const QByteArray &codePage = CodePage::systemName());
     static DocumentRead fromBytes(const QByteArray &bytes, const QString &path,
-                                  std::optional<Kind> kind = std::nullopt);
+                                  std::optional<Kind> kind = std::nullopt,
+                                  const QByteArray &codePage = CodePage::systemName());
 
     const QString &path() const { return m_path; }
     const Layout &layout() const { return Layout::of(m_kind); }

@@ -84,35 +84,37 @@ FileStatus MailNetCfg::parse(const QStringList &lines, const QString &path,
     return FileStatus::success();
 }
 
-FileStatus MailNetCfg::scrambledBytes(const MailNetCfgValues &values, QByteArray *bytes)
+FileStatus MailNetCfg::scrambledBytes(const MailNetCfgValues &values, QByteArray *bytes,
+                                      const QByteArray &codePage)
 {
     QByteArray plain;
     const QStringList all = lines(values);
-    if (FileStatus status = SettingsFile::encode(all, &plain); !status)
+    if (FileStatus status = SettingsFile::encode(all, &plain, codePage); !status)
         return status;
     // Two code page characters pass the scrambler unchanged as the bytes of a
     // scrambled line end ("òñ" in windows-1252): such a value would split its
     // line on the card.
     const QByteArray lineEnd = Scrambler::scramble("\r\n");
     for (const QString &line : all) {
-        const QByteArray encoded = CodePage::encode(line, CodePage::systemName());
+        const QByteArray encoded = CodePage::encode(line, codePage);
         if (Scrambler::scramble(encoded).contains(lineEnd)) {
             const QString key = line.section(QLatin1Char('='), 0, 0).left(40);
             return FileStatus::failure(
                 QCoreApplication::translate("rx20::MailNetCfg",
                                             "The value of \"%1=\" holds \"%2\", which the camera "
                                             "reads as a line break; change it and try again.")
-                    .arg(key, CodePage::decode(lineEnd, CodePage::systemName())));
+                    .arg(key, CodePage::decode(lineEnd, codePage)));
         }
     }
     *bytes = Scrambler::scramble(plain);
     return FileStatus::success();
 }
 
-FileStatus MailNetCfg::write(const QString &path, const MailNetCfgValues &values)
+FileStatus MailNetCfg::write(const QString &path, const MailNetCfgValues &values,
+                             const QByteArray &codePage)
 {
     QByteArray bytes;
-    if (FileStatus status = scrambledBytes(values, &bytes); !status)
+    if (FileStatus status = scrambledBytes(values, &bytes, codePage); !status)
         return status;
     return SettingsFile::writeBytes(path, bytes);
 }

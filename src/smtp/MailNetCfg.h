@@ -56,12 +56,14 @@ public:
                             MailNetCfgValues *values);
 
     // The bytes that go onto the card: the plain lines, encoded, then scrambled.
-    static FileStatus scrambledBytes(const MailNetCfgValues &values, QByteArray *bytes);
+    static FileStatus scrambledBytes(const MailNetCfgValues &values, QByteArray *bytes,
+                                     const QByteArray &codePage = CodePage::systemName());
 
     // Writes the scrambled file in one atomic step, so no plain copy (with
     // its passwords) ever reaches the medium and a failure leaves the
     // previous file whole.
-    static FileStatus write(const QString &path, const MailNetCfgValues &values);
+    static FileStatus write(const QString &path, const MailNetCfgValues &values,
+                            const QByteArray &codePage = CodePage::systemName());
 
     // Reads a plain file. A scrambled one (this window's own output) has no
     // line breaks left and is refused with a message saying so.

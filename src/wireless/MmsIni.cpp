@@ -103,9 +103,10 @@ MmsIniRead MmsIni::parse(const QStringList &lines, const QString &path)
     return {FileStatus::success(), v};
 }
 
-FileStatus MmsIni::write(const QString &path, const MmsIniValues &values)
+FileStatus MmsIni::write(const QString &path, const MmsIniValues &values,
+                         const QByteArray &codePage)
 {
-    return SettingsFile::write(path, lines(values));
+    return SettingsFile::write(path, lines(values), codePage);
 }
 
 MmsIniRead MmsIni::read(const QString &path)

@@ -61,7 +61,8 @@ public:
 
     // Writes the file atomically; a line break inside a value or any failure
     // to write is reported and leaves a file already there as it was.
-    static FileStatus write(const QString &path, const MmsIniValues &values);
+    static FileStatus write(const QString &path, const MmsIniValues &values,
+                            const QByteArray &codePage = CodePage::systemName());
 
     // Reads the whole file first; nothing is returned unless all 25 lines are there.
     static MmsIniRead read(const QString &path);
