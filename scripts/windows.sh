@@ -177,25 +177,45 @@ if run_installed reg query "$machine_key" >/dev/null 2>&1; then
     installed_fail "a per-user install wrote $machine_key"
 fi
 
-run_installed "$program_dir\\rx20-setting-tools.exe" --language en >/dev/null 2>&1 &
-program=$!
-window=
-for _ in $(seq 60); do
-    window=$(xwininfo -root -tree 2>/dev/null | grep -F '"Camera Setting Tool"' || true)
-    [ -n "$window" ] && break
-    sleep 1
-done
-# Closed as Windows closes a program (WM_CLOSE); a running program's files
-# could not be uninstalled.
-run_installed taskkill /im rx20-setting-tools.exe >/dev/null 2>&1 || true
-for _ in $(seq 20); do kill -0 "$program" 2>/dev/null || break; sleep 0.5; done
-if kill -0 "$program" 2>/dev/null; then
-    run_installed taskkill /f /im rx20-setting-tools.exe >/dev/null 2>&1 || true
-fi
-wait "$program" 2>/dev/null || true
-[ -n "$window" ] || installed_fail "the installed program showed no main window"
-echo "installed program's main window:$(sed 's/^ *[^"]*//' <<<"$window" | head -1)"
-grep -q "774x570+333+133" <<<"$window" || installed_fail "main window not at +333+133, 774x570"
+# The installed program's main window as X sees it ("774x570+333+133"), once
+# it shows; the program is then closed as Windows closes a program
+# (WM_CLOSE): a running program's files could not be uninstalled.
+main_window() {
+    local program window=
+    run_installed "$program_dir\\rx20-setting-tools.exe" --language en >/dev/null 2>&1 &
+    program=$!
+    for _ in $(seq 60); do
+        window=$(xwininfo -root -tree 2>/dev/null | grep -F '"Camera Setting Tool"' || true)
+        [ -n "$window" ] && break
+        sleep 1
+    done
+    run_installed taskkill /im rx20-setting-tools.exe >/dev/null 2>&1 || true
+    for _ in $(seq 20); do kill -0 "$program" 2>/dev/null || break; sleep 0.5; done
+    if kill -0 "$program" 2>/dev/null; then
+        run_installed taskkill /f /im rx20-setting-tools.exe >/dev/null 2>&1 || true
+    fi
+    wait "$program" 2>/dev/null || true
+    grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' <<<"$window" | head -1
+}
+geometry=$(main_window)
+[ -n "$geometry" ] || installed_fail "the installed program showed no main window"
+echo "installed program's main window: $geometry"
+[ "$geometry" = "774x570+333+133" ] || installed_fail "main window not at +333+133, 774x570"
+
+# At 150 % (Wine's LogPixels 144) the window is scaled and wholly on the
+# 1280 x 1024 screen, moved in from its place where it would stick out.
+logpixels() {
+    run_installed reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+logpixels 144
+geometry=$(main_window)
+logpixels 96
+read -r width height left top < <(tr 'x+' '  ' <<<"$geometry")
+echo "at 150 %: $geometry"
+[ -n "${top:-}" ] || installed_fail "at 150 % the program showed no main window"
+[ "$width" -ge 1155 ] && [ "$width" -le 1165 ] || installed_fail "at 150 % the window is $width wide, not 1161"
+[ $((left + width)) -le 1280 ] && [ $((top + height)) -le 1024 ] \
+    || installed_fail "at 150 % the window sticks out of the screen: $geometry"
 
 catalogue=$(run_installed "$program_dir\\rx20-config.exe" catalogue --country "United Kingdom" \
     --operator Vodafone 2>&1) || installed_fail "installed rx20-config failed: $catalogue"

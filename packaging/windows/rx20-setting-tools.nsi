@@ -131,5 +131,7 @@ Section "Uninstall"
     !include "${FILES}/uninstall-files.nsh"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+    ; The user's programs folder, where the install made it and nothing else is in it.
+    RMDir "$LOCALAPPDATA\Programs"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
