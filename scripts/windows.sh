@@ -137,6 +137,38 @@ for test in tst_codepage tst_generatecommand; do
 done
 echo "hi_IN.UTF-8 (code page 65001): the windows write windows-1252 as rx20-config does"
 
+# The folder picker starts on the card when exactly one is in: Wine drives of
+# type "floppy" over folders are removable drives to Windows (tst_cardfolder
+# says how it takes them as FAT, which Wine cannot report for a folder).
+card_drives() { # expected start folder, then the drive letters that hold cards
+    local expected=$1 letter fat=""
+    shift
+    for letter in "$@"; do
+        mkdir -p "build-windows/cards/$letter"
+        ln -sfn "$root/build-windows/cards/$letter" "$WINEPREFIX/dosdevices/$letter:"
+        scripts/wine-run.sh reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d floppy /f >/dev/null 2>&1
+        fat+="${letter^^}:\\;"
+    done
+    local status=0
+    mkdir -p build-windows/cards
+    RX20_FAT_DRIVES=$fat RX20_EXPECTED_START_FOLDER=$expected LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 \
+        QT_QPA_PLATFORM=offscreen scripts/wine-run.sh build-windows/tst_cardfolder.exe -o -,txt \
+        >build-windows/cards/result.txt 2>&1 || status=$?
+    for letter in "$@"; do
+        scripts/wine-run.sh reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1
+        rm -f "$WINEPREFIX/dosdevices/$letter:"
+    done
+    if [ "$status" -ne 0 ]; then
+        cat build-windows/cards/result.txt >&2
+        echo "windows.sh: with cards in ${*:-no drive} the folder picker does not start at $expected" >&2
+        exit 1
+    fi
+    echo "cards in ${*:-no drive}: the folder picker starts at $expected"
+}
+card_drives home
+card_drives 'E:/' e
+card_drives home e f
+
 # The installer, silently under Wine, for the current user (no administrator
 # rights): the program folder and the Start-menu entry appear, the program's
 # main window shows, the installed rx20-config runs; the uninstaller leaves no

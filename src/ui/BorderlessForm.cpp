@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <cmath>
+
 namespace rx20::ui {
 
 namespace {
@@ -33,6 +35,19 @@ QPoint inside(QRect frame, const QRect &available)
     return frame.topLeft();
 }
 
+// The screen's available area in this program's pixels. At a scale such as
+// 150 % the area is rounded to whole pixels and may end half a pixel beyond
+// the screen's last row: that half is left out, so that a window moved
+// inside it never loses a row of device pixels.
+QRect availableArea(const QScreen *screen)
+{
+    QRect area = screen->availableGeometry();
+    const qreal ratio = screen->devicePixelRatio();
+    if (ratio != std::floor(ratio))
+        area.adjust(0, 0, -1, -1);
+    return area;
+}
+
 } // namespace
 
 BorderlessForm::BorderlessForm(QWidget *parent)
@@ -48,7 +63,7 @@ void BorderlessForm::moveToTwips(double left, double top)
     const QScreen *screen = QGuiApplication::screenAt(target);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    move(screen ? inside(QRect(target, size()), screen->availableGeometry()) : target);
+    move(screen ? inside(QRect(target, size()), availableArea(screen)) : target);
 }
 
 void BorderlessForm::centreOnScreen()
@@ -58,7 +73,7 @@ void BorderlessForm::centreOnScreen()
         return;
     QRect frame(QPoint(), size());
     frame.moveCenter(screen->availableGeometry().center());
-    move(inside(frame, screen->availableGeometry()));
+    move(inside(frame, availableArea(screen)));
 }
 
 void BorderlessForm::setKeyPreview(bool on)
