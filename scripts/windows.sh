@@ -140,6 +140,11 @@ echo "hi_IN.UTF-8 (code page 65001): the windows write windows-1252 as rx20-conf
 # The folder picker starts on the card when exactly one is in: Wine drives of
 # type "floppy" over folders are removable drives to Windows (tst_cardfolder
 # says how it takes them as FAT, which Wine cannot report for a folder).
+restart_wineserver() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    wineserver -p
+}
 card_drives() { # expected start folder, then the drive letters that hold cards
     local expected=$1 letter fat=""
     shift
@@ -149,6 +154,8 @@ card_drives() { # expected start folder, then the drive letters that hold cards
         scripts/wine-run.sh reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d floppy /f >/dev/null 2>&1
         fat+="${letter^^}:\\;"
     done
+    # Wine's mount manager reads the drives when it starts.
+    restart_wineserver
     local status=0
     mkdir -p build-windows/cards
     RX20_FAT_DRIVES=$fat RX20_EXPECTED_START_FOLDER=$expected LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 \
@@ -158,6 +165,7 @@ card_drives() { # expected start folder, then the drive letters that hold cards
         scripts/wine-run.sh reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1
         rm -f "$WINEPREFIX/dosdevices/$letter:"
     done
+    restart_wineserver
     if [ "$status" -ne 0 ]; then
         cat build-windows/cards/result.txt >&2
         echo "windows.sh: with cards in ${*:-no drive} the folder picker does not start at $expected" >&2

@@ -32,19 +32,13 @@ void CheckCommand::addOptions(QCommandLineParser &parser)
 
 int CheckCommand::execute(const QCommandLineParser &parser, Console &console)
 {
-    std::optional<inspect::Kind> kind;
-    QString error;
-    if (!FileOptions::kind(parser, &kind, &error))
-        return usage(console, error);
-    const inspect::DocumentRead read =
-        inspect::Document::load(parser.positionalArguments().constFirst(), kind, codePage());
-    if (!read.status) {
-        console.error(FileOptions::failure(read));
-        return Exit::Usage;
-    }
-    const QList<inspect::Finding> findings = inspect::Lint::check(read.document);
-    const QList<inspect::Finding> notes = inspect::PresetNotes::of(read.document);
-    const QString file = QDir::toNativeSeparators(read.document.path());
+    int status = Exit::Success;
+    const std::optional<inspect::Document> document = load(parser, console, &status);
+    if (!document)
+        return status;
+    const QList<inspect::Finding> findings = inspect::Lint::check(*document);
+    const QList<inspect::Finding> notes = inspect::PresetNotes::of(*document);
+    const QString file = QDir::toNativeSeparators(document->path());
 
     if (parser.isSet(QStringLiteral("json"))) {
         const auto list = [](const QList<inspect::Finding> &items) {
@@ -56,7 +50,7 @@ int CheckCommand::execute(const QCommandLineParser &parser, Console &console)
             return out;
         };
         console.json({{QStringLiteral("file"), file},
-                      {QStringLiteral("kind"), read.document.layout().name()},
+                      {QStringLiteral("kind"), document->layout().name()},
                       {QStringLiteral("findings"), list(findings)},
                       {QStringLiteral("notes"), list(notes)}});
     } else {
@@ -72,7 +66,7 @@ int CheckCommand::execute(const QCommandLineParser &parser, Console &console)
         print(findings, false);
         print(notes, true);
         if (findings.isEmpty())
-            console.line(QStringLiteral("%1: ok (%2)").arg(file, read.document.layout().name()));
+            console.line(QStringLiteral("%1: ok (%2)").arg(file, document->layout().name()));
     }
     return findings.isEmpty() ? Exit::Success : Exit::Failure;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cli/Command.h"
+#include "cli/DocumentCommand.h"
 
 namespace rx20::cli {
 
 // check: lints a settings file the way a careful installer would. Exit
 // status 0 when nothing is found, 1 with findings, 2 when the file cannot be
 // read or recognised.
-class CheckCommand : public Command
+class CheckCommand : public DocumentCommand
 {
 public:
     QString name() const override { return QStringLiteral("check"); }
@@ -21,8 +21,6 @@ public:
 protected:
     void addOptions(QCommandLineParser &parser) override;
     int execute(const QCommandLineParser &parser, Console &console) override;
-    QString positionalSyntax() const override { return QStringLiteral("FILE"); }
-    int positionalCount() const override { return 1; }
 };
 
 } // namespace rx20::cli

@@ -176,6 +176,23 @@ bool GenerateCommand::target(const QCommandLineParser &parser, const QString &fi
     return false;
 }
 
+void GenerateCommand::takeAccount(const QCommandLineParser &parser, QString *server, QString *port,
+                                  QString *sender, QString *password)
+{
+    take(parser, QStringLiteral("server"), server);
+    take(parser, QStringLiteral("server-port"), port);
+    take(parser, QStringLiteral("sender"), sender);
+    take(parser, QStringLiteral("password"), password);
+}
+
+void GenerateCommand::remind(Console &console, const QString &phone1, const QString &email1)
+{
+    if (phone1.isEmpty())
+        console.warning(QStringLiteral("no phone number (--phone); Phone1 stays empty"));
+    if (email1.isEmpty())
+        console.warning(QStringLiteral("no e-mail address (--email); Email1 stays empty"));
+}
+
 int GenerateCommand::write(Console &console, const QCommandLineParser &parser,
                            const QString &fileName, PathBox rule,
                            const std::function<FileStatus(const QString &)> &writer) const

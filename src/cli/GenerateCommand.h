@@ -36,6 +36,14 @@ protected:
     static bool takeList(const QCommandLineParser &parser, const QString &name, int max,
                          std::array<QString, 5> *targets, QString *error);
 
+    // The e-mail account's options: --server, --server-port, --sender, --password.
+    static void takeAccount(const QCommandLineParser &parser, QString *server, QString *port,
+                            QString *sender, QString *password);
+
+    // The window's reminders of an empty first phone and e-mail; the file is
+    // written all the same.
+    static void remind(Console &console, const QString &phone1, const QString &email1);
+
     // What the window does when the user picks the country and then, if one
     // is given, the operator: the country's pick applies the preset of the
     // operator it preselects (or of operatorBefore when it preselects none),

@@ -42,16 +42,8 @@ int MmsIniCommand::execute(const QCommandLineParser &parser, Console &console)
     if (!takeList(parser, QStringLiteral("phone"), 5, &values.phones, &error)
         || !takeList(parser, QStringLiteral("email"), 5, &values.emails, &error))
         return usage(console, error);
-    take(parser, QStringLiteral("server"), &values.server);
-    take(parser, QStringLiteral("server-port"), &values.ePort);
-    take(parser, QStringLiteral("sender"), &values.sender);
-    take(parser, QStringLiteral("password"), &values.password);
-
-    // The window's reminders: the file is written all the same.
-    if (values.phones.front().isEmpty())
-        console.warning(QStringLiteral("no phone number (--phone); Phone1 stays empty"));
-    if (values.emails.front().isEmpty())
-        console.warning(QStringLiteral("no e-mail address (--email); Email1 stays empty"));
+    takeAccount(parser, &values.server, &values.ePort, &values.sender, &values.password);
+    remind(console, values.phones.front(), values.emails.front());
 
     return write(console, parser, MmsIni::fileName(), PathBox::Folder,
                  [&](const QString &path) { return MmsIni::write(path, values, codePage()); });

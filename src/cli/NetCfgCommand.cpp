@@ -103,10 +103,7 @@ int NetCfgCommand::smtp(const QCommandLineParser &parser, Console &console)
 
     QString error;
     take(parser, QStringLiteral("apn"), &values.apn);
-    take(parser, QStringLiteral("server"), &values.server);
-    take(parser, QStringLiteral("server-port"), &values.port);
-    take(parser, QStringLiteral("sender"), &values.sender);
-    take(parser, QStringLiteral("password"), &values.password);
+    takeAccount(parser, &values.server, &values.port, &values.sender, &values.password);
     if (!takeList(parser, QStringLiteral("email"), 5, &values.emails, &error))
         return usage(console, error);
 
@@ -142,19 +139,12 @@ int NetCfgCommand::mail(const QCommandLineParser &parser, Console &console)
     take(parser, QStringLiteral("apn"), &values.apn);
     take(parser, QStringLiteral("apn-account"), &values.apnAccount);
     take(parser, QStringLiteral("apn-password"), &values.apnPassword);
-    take(parser, QStringLiteral("server"), &values.server);
-    take(parser, QStringLiteral("server-port"), &values.port);
-    take(parser, QStringLiteral("sender"), &values.sender);
-    take(parser, QStringLiteral("password"), &values.password);
+    takeAccount(parser, &values.server, &values.port, &values.sender, &values.password);
     if (!takeList(parser, QStringLiteral("phone"), 1, &phones, &error)
         || !takeList(parser, QStringLiteral("email"), 5, &values.emails, &error))
         return usage(console, error);
     values.phone1 = phones.front();
-
-    if (values.phone1.isEmpty())
-        console.warning(QStringLiteral("no phone number (--phone); Phone1 stays empty"));
-    if (values.emails.front().isEmpty())
-        console.warning(QStringLiteral("no e-mail address (--email); Email1 stays empty"));
+    remind(console, values.phone1, values.emails.front());
 
     return write(console, parser, MailNetCfg::fileName(), PathBox::Folder,
                  [&](const QString &path) { return MailNetCfg::write(path, values, codePage()); });

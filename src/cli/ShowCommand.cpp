@@ -44,17 +44,11 @@ void ShowCommand::addOptions(QCommandLineParser &parser)
 
 int ShowCommand::execute(const QCommandLineParser &parser, Console &console)
 {
-    std::optional<inspect::Kind> kind;
-    QString error;
-    if (!FileOptions::kind(parser, &kind, &error))
-        return usage(console, error);
-    const inspect::DocumentRead read =
-        Document::load(parser.positionalArguments().constFirst(), kind, codePage());
-    if (!read.status) {
-        console.error(FileOptions::failure(read));
-        return Exit::Usage;
-    }
-    const Document &document = read.document;
+    int status = Exit::Success;
+    const std::optional<Document> read = load(parser, console, &status);
+    if (!read)
+        return status;
+    const Document &document = *read;
     const QList<Setting> settings = document.settings();
     int ambiguous = 0;
     for (const Setting &setting : settings)

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cli/Command.h"
+#include "cli/DocumentCommand.h"
 
 namespace rx20::cli {
 
 // show: any settings file the program writes, recognised by its content,
 // printed as its reader takes it; a scrambled NET.CFG is unscrambled, with
 // the bytes that could have been another character named.
-class ShowCommand : public Command
+class ShowCommand : public DocumentCommand
 {
 public:
     QString name() const override { return QStringLiteral("show"); }
@@ -20,8 +20,6 @@ public:
 protected:
     void addOptions(QCommandLineParser &parser) override;
     int execute(const QCommandLineParser &parser, Console &console) override;
-    QString positionalSyntax() const override { return QStringLiteral("FILE"); }
-    int positionalCount() const override { return 1; }
 };
 
 } // namespace rx20::cli
