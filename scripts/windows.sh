@@ -199,8 +199,10 @@ registry_value() { # key value
     run_installed reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $NF }'
 }
 
-# What a broken-off run may have left installed.
+# What a broken-off run may have left installed (and the user's programs
+# folder it made, which the uninstaller removes once it is empty).
 rm -rf "$installed" "$shortcut"
+rmdir "$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs" 2>/dev/null || true
 run_installed reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
 run_installed reg delete "$machine_key" /f >/dev/null 2>&1 || true
 before=$(snapshot)
