@@ -2,6 +2,8 @@
 # Installs what is missing and runs every leg of the tests, each to its end
 # whatever an earlier one did:
 #   translations  the .ts files are in step with the code and finished
+#   catalogue     the three catalogue copies agree with the public carrier data
+#                 in ../shared/reference (tools/catalogue/presets.py check and review)
 #   tests         the default build and its whole test suite (the AT-SPI and
 #                 Wayland tests among it)
 #   fuzz          every fuzz target for a few seconds (build-fuzz/)
@@ -47,11 +49,19 @@ package() {
         && rm -f build-release/*.deb && cpack --preset deb \
         && scripts/check-package.sh build-release/*.deb
 }
+catalogue() {
+    python3 tools/catalogue/presets.py check && python3 tools/catalogue/presets.py review >/dev/null
+}
 asan() {
     cmake --preset asan >/dev/null && cmake --build --preset asan && ctest --preset asan
 }
 
 leg translations bash scripts/check-translations.sh
+if [ -d ../shared/reference ]; then
+    leg catalogue catalogue
+else
+    skip catalogue "no ../shared/reference beside the checkout"
+fi
 leg tests tests
 # The tests only replay the committed corpus; a few seconds of fuzzing each
 # show a property that no longer matches the code.

@@ -5,9 +5,12 @@ The TSV files are the source of truth; this script is NOT part of the build. It 
 carrier data in ../shared/reference/ (beside the repository) to fill and check the values whose
 provenance the `source` column names.
 
-    python3 src/catalogue/tools/presets.py fill  [--reference DIR]   # rewrite values, notes, status
-    python3 src/catalogue/tools/presets.py check [--reference DIR]   # report differences only
-    python3 src/catalogue/tools/presets.py review [--write]          # compare with later lists
+    python3 tools/catalogue/presets.py fill  [--reference DIR]   # rewrite values, notes, status
+    python3 tools/catalogue/presets.py check [--reference DIR]   # report differences only
+    python3 tools/catalogue/presets.py review [--write]          # compare with later lists
+
+`check` and `review` exit with 1 when `fill` or `review --write` would change a file (a value
+its source no longer gives, a slip not yet taken, a newer value not recorded): CI runs both.
 
 The `source` column holds segments separated by "; ":
     <file> key="value" key="value" ... -> field field=attribute ...
@@ -39,8 +42,8 @@ import sys
 import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-DATA = os.path.join(HERE, '..', 'data')
-DEFAULT_REF = os.path.join(HERE, '..', '..', '..', '..', 'shared', 'reference')
+DATA = os.path.join(HERE, '..', '..', 'src', 'catalogue', 'data')
+DEFAULT_REF = os.path.join(HERE, '..', '..', '..', 'shared', 'reference')
 COLUMNS = ['country', 'operator', 'carries', 'apn', 'account', 'password', 'url', 'ip', 'port',
            'smtp_server', 'smtp_port', 'ssl', 'status', 'source', 'newer']
 GROUPS = {'mms': ['url', 'ip', 'port'], 'credentials': ['account', 'password'],
@@ -667,13 +670,20 @@ def main():
                 continue  # no difference
             print('\t'.join([cls, copy, r['country'], r['operator'], field, old, value,
                              ' + '.join(describe(lf, le) for lf, le in entries)]))
-        if args.write:
-            newer = apply_review(ref, found)
-            for copy, rows in tables.items():
-                for r in rows:
-                    r['newer'] = '; '.join(newer.get(id(r), (r, []))[1])
+        before = {copy: [dict(r) for r in rows] for copy, rows in tables.items()}
+        newer = apply_review(ref, found)
+        stale = 0
+        for copy, rows in tables.items():
+            for r in rows:
+                r['newer'] = '; '.join(newer.get(id(r), (r, []))[1])
+            changed = sum(1 for a, b in zip(before[copy], rows) if a != b)
+            if changed:
+                print(f'{copy}: {changed} rows differ from what the review writes', file=sys.stderr)
+            stale += changed
+            if args.write:
                 write_rows(copy, rows)
-        return 0
+        return 1 if stale and not args.write else 0
+    out_of_step = False
     for copy in ('wireless', 'mms', 'mail'):
         rows = read_rows(copy)
         before = [dict(r) for r in rows]
@@ -685,8 +695,10 @@ def main():
         counts = {s: sum(r['status'] == s for r in rows)
                   for s in ('sourced', 'partly sourced', 'unsourced')}
         print(f'{copy}: {len(rows)} presets, {counts}, {changed} rows would change')
+        out_of_step = out_of_step or bool(problems) or changed > 0
         if args.command == 'fill':
             write_rows(copy, rows)
+    return 1 if out_of_step and args.command == 'check' else 0
 
 
 if __name__ == '__main__':
