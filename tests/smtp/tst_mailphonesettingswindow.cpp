@@ -308,7 +308,7 @@ private slots:
         ScreenReader::addRow("Combo4", "Label4", "Operators", "Text7");
         ScreenReader::addRow("Text1", "Label5", "APN", "");
         ScreenReader::addRow("Text2", "Label6", "Account", "");
-        ScreenReader::addRow("Text3", "Label7", "GPRS password", "");
+        ScreenReader::addRow("Text3", "Label7", "GPRS password", "", "Password");
         ScreenReader::addRow("Text7", "Label12", "Phone 1", "Text18");
         ScreenReader::addRow("Text8", "Label13", "Phone 2", "");
         ScreenReader::addRow("Text9", "Label14", "Phone 3", "");

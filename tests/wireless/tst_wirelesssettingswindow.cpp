@@ -457,12 +457,12 @@ private slots:
         ScreenReader::addRow("Combo4", "Label4", "Operators", "Text20");
         ScreenReader::addRow("Text1", "Label5", "APN", "");
         ScreenReader::addRow("Text3", "Label7", "Account", "");
-        ScreenReader::addRow("Text2", "Label6", "GPRS password", "");
+        ScreenReader::addRow("Text2", "Label6", "GPRS password", "", "Password");
         ScreenReader::addRow("Text4", "Label8", "URL", "");
         ScreenReader::addRow("Text5", "Label9", "IP", "");
-        ScreenReader::addRow("Text6", "Label10", "MMS server port", "");
+        ScreenReader::addRow("Text6", "Label10", "MMS server port", "", "Port");
         ScreenReader::addRow("Text20", "Label25", "Server", "Text21");
-        ScreenReader::addRow("Text21", "Label26", "E-mail server port", "Text19");
+        ScreenReader::addRow("Text21", "Label26", "E-mail server port", "Text19", "Port");
         ScreenReader::addRow("Text19", "Label24", "Email", "Text18");
         ScreenReader::addRow("Text18", "Label23", "Password", "Text7");
         ScreenReader::addRow("Combo5", "Label22", "SSL", "");
