@@ -5,7 +5,7 @@
 #   catalogue     the three catalogue copies agree with the public carrier data
 #                 in ../shared/reference (tools/catalogue/presets.py check and review)
 #   tests         the default build and its whole test suite (the AT-SPI and
-#                 Wayland tests among it)
+#                 Wayland tests among it), and one short round of the benchmarks
 #   fuzz          every fuzz target for a few seconds (build-fuzz/)
 #   package       the release build, the .deb and its checks (lintian,
 #                 desktop entry, AppStream)
@@ -42,7 +42,14 @@ skip() { # name, why
 }
 
 tests() {
-    cmake --preset default >/dev/null && cmake --build --preset default && ctest --preset default
+    cmake --preset default >/dev/null && cmake --build --preset default && ctest --preset default \
+        && bench_round
+}
+# One short round of the benchmarks, so that they keep running, not only
+# building (bench/run.sh measures).
+bench_round() {
+    QT_QPA_PLATFORM=offscreen build/bench/bench_startup 2>&1 | grep -q '^peak-kib' \
+        && QT_QPA_PLATFORM=offscreen build/bench/bench_files 3 >/dev/null
 }
 package() {
     cmake --preset release >/dev/null && cmake --build --preset release \
