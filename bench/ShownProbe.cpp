@@ -1,28 +1,16 @@
 // Linked into both start-up programs: ends the program once its first window
 // has been painted, and prints the peak memory by then. The program's own
 // main() runs unchanged.
+#include "PeakMemory.h"
+
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 
 namespace {
-
-// The process's peak resident memory, in KiB.
-long long peakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
 
 class QuitWhenShown : public QObject
 {

@@ -4,8 +4,52 @@
 # window, all built with the same flags; and the cost of every Generate and
 # Read. Prints ratios.
 # Usage: bench/run.sh [RUNS] (wall-time runs per start-up program, default 30)
+#        bench/run.sh windows [RUNS]  the Windows build under Wine: wall time
+#                                     and peak working set (default 20 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = windows ]; then
+    # The Windows build of the three start-up programs under Wine, in one run:
+    # wall time (hyperfine) and peak working set (medians of 5 runs). Wine
+    # has no callgrind, so no instruction counts; Wine's own start of a
+    # process is in every wall time alike.
+    runs=${2:-20}
+    build=build-bench-windows
+    scripts/install-deps.sh bench windows
+    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/windows-mingw.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DRX20_BUILD_TESTS=OFF -DRX20_BENCH=ON >/dev/null
+    cmake --build "$build" --target bench_startup bench_bare_window bench_reference_window
+    export WINEPREFIX=$PWD/build-windows/wine QT_QPA_PLATFORM=offscreen LC_ALL=en_US.UTF-8 \
+        LANG=en_US.UTF-8
+    mkdir -p "$WINEPREFIX" "$build/results"
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    wineserver -p
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+    [ -f "$WINEPREFIX/system.reg" ] || scripts/wine-run.sh wineboot -i >/dev/null 2>&1
+    run() { scripts/wine-run.sh "$build/$1.exe"; }
+    median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+    peak() { for _ in 1 2 3 4 5; do run "$1" 2>&1 | tr -d '\r' | awk '/^peak-kib/ { print $2 }'; done | median; }
+    ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+    run bench_bare_window >/dev/null 2>&1 # Wine's first start fills its caches
+    bare_kib=$(peak bench_bare_window)
+    reference_kib=$(peak bench_reference_window)
+    program_kib=$(peak bench_startup)
+    hyperfine -N --warmup 2 --runs "$runs" --export-json "$build/results/startup.json" \
+        "scripts/wine-run.sh $build/bench_bare_window.exe" "scripts/wine-run.sh $build/bench_startup.exe" \
+        "scripts/wine-run.sh $build/bench_reference_window.exe" >"$build/results/hyperfine.txt"
+    means=($(grep -o '"mean": *[0-9.e-]*' "$build/results/startup.json" | grep -o '[0-9.e-]*$'))
+    echo
+    echo "Windows start-up   program / reference   program / bare Qt window"
+    printf '  %-16s %19s %26s\n' "peak working set" "$(ratio "$program_kib" "$reference_kib")" \
+        "$(ratio "$program_kib" "$bare_kib")"
+    printf '  %-16s %19s %26s\n' "wall time" "$(ratio "${means[1]}" "${means[2]}")" \
+        "$(ratio "${means[1]}" "${means[0]}")"
+    echo "  (peak working set KiB: program $program_kib, reference $reference_kib, bare $bare_kib;"
+    echo "   wall time: means of $runs runs under Wine: ${means[1]} s, ${means[2]} s, ${means[0]} s)"
+    exit 0
+fi
 
 runs=${1:-30}
 build=${RX20_BENCH_BUILD:-build-bench}
