@@ -85,9 +85,11 @@ int main(int argc, char *argv[])
     const QString language = languageOption(argc, argv);
     if (language == QLatin1String("?")) {
         rx20::useParentConsole();
-        std::fputs("rx20-setting-tools: --language takes one of cs, de, en, es, fi, fr, hu, it, "
-                   "pt, sl, zh_CN.\n",
-                   stderr);
+        // Named from the list the program speaks, so that it cannot fall behind.
+        QStringList codes = rx20::Language::codes();
+        codes.sort();
+        std::fprintf(stderr, "rx20-setting-tools: --language takes one of %s.\n",
+                     qPrintable(codes.join(QLatin1String(", "))));
         return 2;
     }
     if (!displayAvailable()) {
