@@ -53,6 +53,23 @@ QList<NewerValue> newerValues(const QString &text)
     return values;
 }
 
+// "<successor>" <column> "<value>" <file> key="value" ... -> <column>[=attribute],
+// joined by "; ".
+QList<NewerValue> successorValues(const QString &text)
+{
+    static const QRegularExpression entry(QStringLiteral(R"re(^"([^"]+)" (\w+ .*)$)re"));
+    QList<NewerValue> values;
+    for (const QString &part : text.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch m = entry.match(part);
+        Q_ASSERT(m.hasMatch());
+        const QList<NewerValue> value = newerValues(m.captured(2));
+        Q_ASSERT(value.size() == 1);
+        values.append(value.first());
+        values.last().successor = m.captured(1);
+    }
+    return values;
+}
+
 std::optional<QString> carried(const QString &carries, const char *group, const QString &value)
 {
     if (carries.split(QLatin1Char('+')).contains(QLatin1String(group)))
@@ -80,10 +97,10 @@ Catalogue::Catalogue(Copy copy)
     }
 
     // country, operator ("*" country-wide), carries, apn, account, password,
-    // url, ip, port, smtp server, smtp port, ssl, status, source, newer
+    // url, ip, port, smtp server, smtp port, ssl, status, source, newer, successor
     for (const QStringList &row :
          readTable(QStringLiteral(":/catalogue/%1-presets.tsv").arg(name))) {
-        Q_ASSERT(row.size() == 15);
+        Q_ASSERT(row.size() == 16);
         Preset preset;
         preset.country = row.at(0);
         preset.operatorName = row.at(1) == QLatin1String("*") ? QString() : row.at(1);
@@ -100,6 +117,7 @@ Catalogue::Catalogue(Copy copy)
         preset.status = row.at(12);
         preset.source = row.at(13);
         preset.newer = newerValues(row.at(14));
+        preset.successor = successorValues(row.at(15));
         m_presets.append(preset);
     }
 }

@@ -32,6 +32,9 @@ struct NewerValue
     QString column; // "apn", "account", "password", "url" or "ip"
     QString value;
     QString source; // the entry that writes it: "<file> key="value" ... -> column[=attribute]"
+    // Empty for the operator's own value; otherwise the name of the operator that took
+    // over its network (T-Mobile UK's is EE), whose entry on that network writes it.
+    QString successor;
 
     // The source without its "-> column" part: the file and the entry's keys.
     QString entry() const { return source.section(QStringLiteral(" -> "), 0, 0); }
@@ -55,7 +58,8 @@ struct Preset
     std::optional<QString> ssl;
     QString status; // "sourced", "partly sourced" or "unsourced"
     QString source; // the public file and entry each sourced value came from
-    QList<NewerValue> newer;
+    QList<NewerValue> newer;     // the operator's own later values
+    QList<NewerValue> successor; // its successor's values on the same network
 
     bool isCountryWide() const { return operatorName.isEmpty(); }
 

@@ -45,7 +45,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, '..', '..', 'src', 'catalogue', 'data')
 DEFAULT_REF = os.path.join(HERE, '..', '..', '..', 'shared', 'reference')
 COLUMNS = ['country', 'operator', 'carries', 'apn', 'account', 'password', 'url', 'ip', 'port',
-           'smtp_server', 'smtp_port', 'ssl', 'status', 'source', 'newer']
+           'smtp_server', 'smtp_port', 'ssl', 'status', 'source', 'newer', 'successor']
 GROUPS = {'mms': ['url', 'ip', 'port'], 'credentials': ['account', 'password'],
           'smtp': ['smtp_server', 'smtp_port', 'ssl']}
 DEFAULT_ATTR = {'apn': 'apn', 'account': 'user', 'password': 'password', 'url': 'mmsc',
@@ -125,7 +125,7 @@ def read_rows(copy):
     with open(os.path.join(DATA, copy + '-presets.tsv'), encoding='utf-8', newline='') as f:
         lines = f.read().split('\n')
     header = lines[0].split('\t')
-    assert header in (COLUMNS, COLUMNS[:-1]), lines[0]
+    assert header == COLUMNS, lines[0]
     return [dict(zip(COLUMNS, line.split('\t') + [''])) for line in lines[1:] if line]
 
 
