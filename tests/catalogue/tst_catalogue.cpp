@@ -546,12 +546,15 @@ private slots:
             QList<SourceSegment> segments;
             QVERIFY2(parseSource(preset.source, &segments), qPrintable(key + ": " + preset.source));
             QSet<QString> named;
+            QSet<std::pair<int, int>> networks; // MCC and MNC of the entries the source names
             for (const SourceSegment &segment : segments) {
                 const ReferenceEntry *entry = nullptr;
                 if (reference.exists()) {
                     entry = entryOf(segment);
                     QVERIFY2(!files.value(segment.file).isEmpty(), qPrintable(segment.file));
                     QVERIFY2(entry, qPrintable(key + ": no entry in " + segment.file));
+                    if (entry->contains("mcc"))
+                        networks.insert({entry->value("mcc").toInt(), entry->value("mnc").toInt()});
                 }
                 for (const auto &[field, attribute] : segment.fields) {
                     QVERIFY2(column(preset, field), qPrintable(key + " names " + field));
@@ -565,9 +568,17 @@ private slots:
                     ++compared;
                 }
             }
-            // A newer value differs from the preset's and is the one its entry writes.
-            for (const rx20::catalogue::NewerValue &newer : preset.newer) {
-                const QString where = key + " newer " + newer.column + ": " + newer.source;
+            // A newer or a successor's value differs from the preset's and is the one its entry
+            // writes; a successor's entry is typed for MMS and, where the lists say, on the
+            // network (MCC and MNC) of an entry the preset's source names.
+            QList<std::pair<QString, rx20::catalogue::NewerValue>> laterValues;
+            for (const rx20::catalogue::NewerValue &newer : preset.newer)
+                laterValues.append({QStringLiteral("newer"), newer});
+            for (const rx20::catalogue::NewerValue &newer : preset.successor)
+                laterValues.append({QStringLiteral("successor"), newer});
+            for (const auto &[kind, newer] : laterValues) {
+                const QString where = key + " " + kind + " " + newer.column + ": " + newer.source;
+                QVERIFY2(newer.successor.isEmpty() == (kind == u"newer"), qPrintable(where));
                 QList<SourceSegment> later;
                 QVERIFY2(parseSource(newer.source, &later) && later.size() == 1
                              && later.first().fields.size() == 1
@@ -580,6 +591,14 @@ private slots:
                 QVERIFY2(entry, qPrintable(where));
                 QVERIFY2(entry->value(later.first().fields.first().second, "(none)") == newer.value,
                          qPrintable(where + " \"" + newer.value + "\""));
+                if (kind == u"newer")
+                    continue;
+                QVERIFY2(entry->value("type", entry->value("usage")).split(u',').contains("mms"),
+                         qPrintable(where + ": not typed for MMS"));
+                if (entry->contains("mcc"))
+                    QVERIFY2(networks.contains(
+                                 {entry->value("mcc").toInt(), entry->value("mnc").toInt()}),
+                             qPrintable(where + ": not on the network of the preset's entry"));
             }
             // What the camera cannot fetch from never reaches a card.
             if (preset.url && !preset.url->isEmpty())

@@ -10,7 +10,8 @@ provenance the `source` column names.
     python3 tools/catalogue/presets.py review [--write]          # compare with later lists
 
 `check` and `review` exit with 1 when `fill` or `review --write` would change a file (a value
-its source no longer gives, a slip not yet taken, a newer value not recorded): CI runs both.
+its source no longer gives, a slip not yet taken, a newer or successor value not recorded): CI
+runs both.
 
 The `source` column holds segments separated by "; ":
     <file> key="value" key="value" ... -> field field=attribute ...
@@ -33,7 +34,8 @@ named, "partly sourced" otherwise.
 operator's own entries (see review() and Operator) and prints each difference with its class;
 `--write` takes the slips and repairs (provenance naming the entries that write the value, a note
 naming the old one) and records in the `newer` column what the operator's own entries of the
-newest list write instead. Run `fill` after it.
+newest list write instead, and in the `successor` column what the MMS entries of the operator
+that took over its network write there (SUCCESSORS). Run `fill` after it.
 """
 import argparse
 import os
@@ -221,10 +223,35 @@ def entry_types(e):
 
 
 def wants_mms(field, source_entry):
+    """Whether MMS entries (else internet entries) weigh a value of the source entry: URL and
+    IP, and an APN or account of an entry that serves MMS only."""
     if field in MMS_FIELDS:
         return True
     return 'mms' in entry_types(source_entry) and 'default' not in entry_types(source_entry) \
         and 'internet' not in entry_types(source_entry)
+
+
+def combined(field, source_entry):
+    """An APN or account of an entry that serves both MMS and internet access."""
+    return field not in MMS_FIELDS and serves(source_entry, True) and serves(source_entry, False)
+
+
+def later_use(field, source_entry, row):
+    """Whether a newer value of the field comes from MMS entries (else internet entries). An APN
+    of an entry that serves both uses is the one the window needs: the MMS one where the preset
+    carries the MMS server (the camera sends its pictures through it), the internet one in the
+    mail window. Such a value stays current while the entries of either use write it: "Telenor
+    RS MMS" of 2010, typed "default,supl,mms", gives Mobtel's MMS APN "mms", which its MMS entry
+    still writes; its internet APN "internet" is no newer value of it."""
+    if combined(field, source_entry):
+        return 'mms' in row['carries'].split('+')
+    return wants_mms(field, source_entry)
+
+
+def alike(e, source_entry):
+    """Whether an entry serves internet access too where the source entry does: on a tie, the
+    value of an entry that serves both uses follows a catalogue value taken from one."""
+    return serves(e, False) or not serves(source_entry, False)
 
 
 def serves(e, mms):
@@ -268,10 +295,30 @@ TOP_LEVEL = re.compile(r'^([a-z]{2}|com|net|org|info|biz|mobi)$')
 
 def name_parts(text):
     """The words of a carrier or operator name that can tell it apart, and the whole name run
-    together ("Tele 2" and "Tele2 EE MMS" meet in "tele2")."""
-    text = text.lower()
-    words = {w for w in re.split(r'[^a-z0-9]+', text) if len(w) > 2} - GENERIC_WORDS
-    return words, re.sub('[^a-z0-9]', '', text)
+    together ("Tele 2" and "Tele2 EE MMS" meet in "tele2"). A number run onto a generic word
+    is two words ("3MMS" is brand "3" and "MMS"), too short to be a brand of its own."""
+    words, compact = set(tokens(text)), re.sub('[^a-z0-9]', '', text.lower())
+    return {w for w in words if len(w) > 2} - GENERIC_WORDS, compact
+
+
+def tokens(text):
+    """The words of a name in order, lower case; a capital after a small letter, or a small
+    letter after two capitals, starts a word ("myGlobe MMS" is "my", "globe", "mms";
+    "VOXmobile" is "vox", "mobile")."""
+    text = re.sub(r'([A-Z]{2})([a-z])', r'\1 \2', re.sub(r'([a-z])([A-Z])', r'\1 \2', text))
+    out = []
+    for w in filter(None, re.split(r'[^a-z0-9]+', text.lower())):
+        m = re.fullmatch(r'(\d+)([a-z]+)', w)
+        out += [m.group(1), m.group(2)] if m and m.group(2) in GENERIC_WORDS else [w]
+    return out
+
+
+def runs(text):
+    """Every run of whole consecutive words of a name, run together: a name is named by a
+    carrier when one of these equals it ("T-Mobile UK" names "tmobile", "lifecell" not
+    "life")."""
+    words = tokens(text)
+    return {''.join(words[i:j]) for i in range(len(words)) for j in range(i + 1, len(words) + 1)}
 
 
 def domain(name):
@@ -306,8 +353,8 @@ class Lists:
         self.info, self.by_country = {}, {}
         for f, e in self.entries:
             nets, doms = networks(e), entry_domains(e)
-            carrier = name_parts(e.get('carrier') or e.get('provider') or '')
-            self.info[id(e)] = (nets, doms, carrier)
+            name = e.get('carrier') or e.get('provider') or ''
+            self.info[id(e)] = (nets, doms, name_parts(name), runs(name))
             for mcc in {mcc for mcc, _ in nets}:
                 self.by_country.setdefault(mcc, []).append((f, e))
             for n in nets:
@@ -332,6 +379,30 @@ class Lists:
     def carrier(self, e):
         return self.info[id(e)][2]
 
+    def runs(self, e):
+        return self.info[id(e)][3]
+
+
+# Other names an operator's own entries carry: the same company under another or a later name,
+# on its own network. A carrier name counts only where it is one of these, never where it merely
+# begins with the operator's name. Another company that took over the network is a successor
+# (SUCCESSORS), not a name.
+OWN_NAMES = {
+    # Tunisie Télécom under its English name: "Tunisia Telecom MMS" on 605/02, APN mms.tn.
+    ('Tunisia', '*'): ('Tunisia Telecom',),
+    # life:) renamed lifecell (2016); its entries stay on 255/06.
+    ('Ukraine', 'Life'): ('lifecell',),
+    # Vibo Telecom renamed Taiwan Star, "T Star" (2014); its MMS server stays mms.vibo.net.tw.
+    # VIBOONE is its own plan, the two words run together in capitals.
+    ('Taiwan(China)', 'Vibo'): ('T Star', 'VIBOONE'),
+    # DST Communications, DSTCom, is DST.
+    ('Brunei', '*'): ('DSTCom',),
+    # proXL's company, PT Excelcomindo Pratama, by its own name.
+    ('Indonesia', 'ProXL'): ('Excelcomindo',),
+    # Oman Mobile, Omantel's mobile arm, merged into Omantel (2010); its entries stay on 422/02.
+    ('Oman', 'Oman Mobile'): ('Omantel',),
+}
+
 
 class Operator:
     """Whose entries a preset may follow: the source entry's operator. Its networks are those of
@@ -341,11 +412,15 @@ class Operator:
 
     def __init__(self, lists, row, e):
         self.lists, self.cache = lists, {}
-        apn_domain = domain(e.get('apn'))
-        url_domain = domain(host_of(e.get('mmsc') or ''))
+        # An APN that only looks like a domain under a generic word ("internet.com", Rogers'
+        # internet APN) names no operator: its "network" would be any that writes the word.
+        apn_domain, url_domain = (d if d and d.split('.')[0] not in GENERIC_WORDS else None
+                                  for d in (domain(e.get('apn')),
+                                            domain(host_of(e.get('mmsc') or ''))))
         self.domains = {d for d in (apn_domain or url_domain,) if d}
         self.names = {d.split('.')[0].replace('-', '') for d in self.domains}
-        for text in (row['operator'], e.get('carrier') or e.get('provider') or ''):
+        for text in (row['operator'], e.get('carrier') or e.get('provider') or '',
+                     *OWN_NAMES.get((row['country'], row['operator']), ())):
             words, compact = name_parts(text)
             self.names |= words | ({compact} if len(compact) > 1 else set())
         self.names -= GENERIC_WORDS
@@ -370,15 +445,57 @@ class Operator:
         return self.cache[key]
 
     def named(self, e):
-        words, compact = self.lists.carrier(e)
-        return any(n in words or compact.startswith(n) or len(n) > 3 and n in compact
-                   for n in self.names)
+        return bool(self.names & self.lists.runs(e))
 
     def decide(self, e):
         # An entry under another brand's name is that brand's, whatever domain it writes.
         branded = bool(self.lists.carrier(e)[0])
         return bool(self.lists.nets(e) & self.networks) and not self.foreign(e) \
             and (self.named(e) or not branded and bool(self.lists.domains(e) & self.domains))
+
+
+# Operators whose network another company took over: the successor's entries on that network
+# are the only current public data for it, yet they are another operator's values, never the
+# operator's own newer ones; the review records them in the `successor` column. (country,
+# operator) -> the successor's name as the catalogue shows it, and the names its entries carry.
+SUCCESSORS = {
+    # T-Mobile UK merged with Orange UK into Everything Everywhere (2010), the EE brand since
+    # 2012; its MMS entries on 234/30 are "EE MMS".
+    ('United Kingdom', 'T-Mobile'): ('EE', ('EE',)),
+    # One, renamed Orange Austria, was bought by Hutchison's Drei (2013); "3 AT" on 232/05.
+    ('Austria', 'One'): ('Drei', ('Drei', '3')),
+    # China Mobile bought Peoples (2006), now China Mobile Hong Kong; "CMHK" on 454/12.
+    ('Hong Kong(China)', 'Peoples'): ('China Mobile Hong Kong', ('CMHK', 'China Mobile')),
+    # Oi bought Brasil Telecom (2009) and carries on its network 724/16 as "Oi".
+    ('Brazil', 'Brazil Telecom'): ('Oi', ('Oi',)),
+}
+
+
+def mms_typed(e):
+    """Whether an entry names MMS among its types (the provider database: its usages)."""
+    return 'mms' in (e['usage'] if 'usage' in e else e.get('type', '')).split(',')
+
+
+class Successor:
+    """The operator that took over the network of a preset's source entry. Its entries are those
+    on that very network (MCC and MNC) typed for MMS that carry one of its names and write no
+    domain at home only on networks none of its entries is on: the provider database's "China
+    Mobile" entry on 454/12 carries SmarTone's server, at home on 454/06."""
+
+    def __init__(self, lists, row, e):
+        self.name, names = SUCCESSORS[(row['country'], row['operator'])]
+        self.lists, self.network = lists, lists.nets(e)
+        self.names = {name_parts(n)[1] for n in names}
+        countries = lists.countries(e)
+        self.networks = {n for mcc in countries for _, x in lists.by_country.get(mcc, [])
+                         if self.named(x) for n in lists.nets(x) if n[0] in countries}
+
+    def named(self, e):
+        return bool(self.names & self.lists.runs(e))
+
+    def owns(self, e):
+        return bool(self.lists.nets(e) & self.network) and mms_typed(e) and self.named(e) \
+            and all(self.lists.home.get(d, set()) & self.networks for d in self.lists.domains(e))
 
 
 def damerau(a, b):
@@ -417,6 +534,14 @@ def normal_form(field, value):
     return value
 
 
+def extended(a, b):
+    """True when one label is the other with letters put before it: another name ("uwap", the
+    3G one, and "wap", as "unet" and "net"), not a slip. A letter lost at the end is a slip
+    ("http://mm/" of "http://mms/")."""
+    short, long = sorted((a, b), key=len)
+    return short != long and long.endswith(short)
+
+
 def classify(field, old, new):
     """How `new` (a later list's value for the same network) relates to `old`:
     'notation' - the same thing written otherwise: leading zeros of an address, the letter case
@@ -444,7 +569,8 @@ def classify(field, old, new):
         if len(la) == len(lb) and len(differ) == 1 and differ[0] != len(la) - 1 \
                 and len(la[differ[0]]) >= 4 and re.search('[a-z]', la[differ[0]]) \
                 and re.sub('[^0-9]', '', la[differ[0]]) == re.sub('[^0-9]', '', lb[differ[0]]) \
-                and damerau(la[differ[0]], lb[differ[0]]) == 1:
+                and damerau(la[differ[0]], lb[differ[0]]) == 1 \
+                and not extended(la[differ[0]], lb[differ[0]]):
             return 'mistake'
     return 'change'
 
@@ -484,13 +610,16 @@ def slip(field, old, new):
     x, y, top_level = differ[0]
     if top_level or re.sub('[0-9]', '', x) == re.sub('[0-9]', '', y):
         return False  # another country's domain, another address or numbered server ("mms2")
+    if extended(x, y):
+        return False  # "uwap" and "wap" are two names, as "unet" and "net" are
     return 1 <= damerau(x, y) <= 2 and damerau(x, y) < min(len(x), len(y))
 
 
-def consensus(lists, op, e, field, attr, files=PUBLISHED):
-    """{normal form: [(file, entry, value)]} of the entries that serve the source entry's use:
-    every entry of its network, and the operator's own entries on its other networks."""
-    mms = wants_mms(field, e)
+def consensus(lists, op, e, field, attr, files=PUBLISHED, mms=None):
+    """{normal form: [(file, entry, value)]} of the entries that serve the source entry's use
+    (or `mms`): every entry of its network, and the operator's own entries on its other
+    networks."""
+    mms = wants_mms(field, e) if mms is None else mms
     out = {}
     nearby = [t for mcc in sorted(lists.countries(e), key=str) for t in lists.by_country.get(mcc, [])]
     for f, x in nearby:
@@ -527,7 +656,9 @@ def review(copy, rows, lists, out):
     from what most entries of its network and its operator write: the catalogue takes that),
     'mistake' (a later entry of the operator repairs it, see classify), 'change' (the operator's
     own entries of the newest list write another value: recorded as newer), 'notation' (they
-    write it otherwise) or 'current' (one of them still writes it)."""
+    write it otherwise) or 'current' (one of them still writes it); and, for an operator whose
+    network another took over (SUCCESSORS), 'successor' (the MMS entries of its successor on
+    that network in the newest list that has any write another value)."""
     ref = lists.ref
     for r in rows:
         segments, _ = parse_source(r['source'])
@@ -536,6 +667,7 @@ def review(copy, rows, lists, out):
             if e is None or file not in PUBLISHED:
                 continue
             op = Operator(lists, r, e)
+            heir = Successor(lists, r, e) if (r['country'], r['operator']) in SUCCESSORS else None
             later = PUBLISHED[PUBLISHED.index(file) + 1:]
             for field, attr in fields:
                 old = r[field]
@@ -551,46 +683,77 @@ def review(copy, rows, lists, out):
                         out.append(('slip', copy, r, field, attr, old, value,
                                     writers(op, found[best], value), file, e))
                         continue
-                # The newest list with entries of the operator's own decides.
-                newest = []
-                for lf in reversed(later):
-                    newest = sorted((t for t in consensus(lists, op, e, field, attr, [lf]).values()
-                                     for t in t if op.owns(t[1])),
-                                    key=lambda t: (not op.named(t[1]), 'mvno_type' in t[1]))
-                    if newest:
-                        break
+                # The newest list with entries of the operator's own decides, from the entries
+                # of the use a newer value comes from; an APN of an entry that serves both uses
+                # is current while the entries of either use write it.
+                mms = later_use(field, e, r)
+                uses = [mms, not mms] if combined(field, e) else [mms]
+                newest = {use: newest_entries(lists, op, e, field, attr, later, use, op.owns,
+                                              key=lambda t: (not op.named(t[1]),
+                                                             'mvno_type' in t[1],
+                                                             not alike(t[1], e)))
+                          for use in uses}
                 repairs = [t for lf in later
                            for t in sum(consensus(lists, op, e, field, attr, [lf]).values(), [])
                            if op.owns(t[1]) and classify(field, old, t[2]) == 'mistake']
                 if repairs:
                     lf, le, value = repairs[0]
                     out.append(('mistake', copy, r, field, attr, old, value, [(lf, le)], file, e))
+                elif any(newest.values()):
+                    current = [t for use in uses for t in newest[use]
+                               if normal_form(field, t[2]) == normal_form(field, old)]
+                    if current:
+                        lf, le, value = current[0]
+                        out.append(('current', copy, r, field, attr, old, value, [(lf, le)],
+                                    file, e))
+                    elif newest[mms]:
+                        cls, (lf, le, value) = settle(lists, op, field, attr, old, newest[mms], mms)
+                        out.append((cls, copy, r, field, attr, old, value, [(lf, le)], file, e))
+                # The successor's values on the network, from its MMS entries alone.
+                if heir is None or not mms:
                     continue
-                if not newest:
-                    continue
-                current = [t for t in newest if normal_form(field, t[2]) == normal_form(field, old)]
-                if current:
-                    lf, le, value = current[0]
-                    out.append(('current', copy, r, field, attr, old, value, [(lf, le)], file, e))
-                    continue
-                # The value most of them write, the first on a tie; where that is a slip of
-                # its siblings' consensus, the consensus.
-                tally = {}
-                for t in newest:
-                    tally.setdefault(normal_form(field, t[2]), []).append(t)
-                lf, le, value = max(tally.values(), key=len)[0]
-                siblings = consensus(lists, op, le, field, attr)
-                best = max(siblings, key=lambda k: support(siblings[k]))
-                if slip(field, value, best) and \
-                        support(siblings[best]) > support(siblings[normal_form(field, value)]):
-                    if best == normal_form(field, old):
-                        out.append(('current', copy, r, field, attr, old, old,
-                                    [siblings[best][0][:2]], file, e))
-                        continue
-                    candidates = [t for t in siblings[best] if t[0] == lf] or siblings[best]
-                    lf, le, value = candidates[0]
-                out.append((classify(field, old, value), copy, r, field, attr, old, value,
-                            [(lf, le)], file, e))
+                found = newest_entries(lists, heir, e, field, attr, later, True, heir.owns,
+                                       key=lambda t: 'mvno_type' in t[1])
+                if found:
+                    cls, (lf, le, value) = settle(lists, heir, field, attr, old, found, True)
+                    if cls != 'current':
+                        out.append(('successor', copy, r, field, attr, old, value, [(lf, le)],
+                                    file, e))
+
+
+def newest_entries(lists, op, e, field, attr, later, mms, owns, key):
+    """[(file, entry, value)] of the newest of the `later` lists that has entries `owns`
+    accepts among those that weigh the field (MMS or internet entries), in the order `key`
+    gives them."""
+    for lf in reversed(later):
+        found = sorted((t for ts in consensus(lists, op, e, field, attr, [lf], mms).values()
+                        for t in ts if owns(t[1])), key=key)
+        if found:
+            return found
+    return []
+
+
+def settle(lists, op, field, attr, old, newest, mms):
+    """What the newest list's entries write for the catalogue's value `old`: ('current', t)
+    where one of them still writes it; otherwise the value most of them write (the first on a
+    tie), or, where that is a slip of what its network's entries mostly write, theirs, with its
+    class (see classify)."""
+    current = [t for t in newest if normal_form(field, t[2]) == normal_form(field, old)]
+    if current:
+        return 'current', current[0]
+    tally = {}
+    for t in newest:
+        tally.setdefault(normal_form(field, t[2]), []).append(t)
+    lf, le, value = max(tally.values(), key=len)[0]
+    siblings = consensus(lists, op, le, field, attr, mms=mms)
+    best = max(siblings, key=lambda k: support(siblings[k]))
+    if slip(field, value, best) and \
+            support(siblings[best]) > support(siblings[normal_form(field, value)]):
+        if best == normal_form(field, old):
+            return 'current', (lf, le, old)
+        candidates = [t for t in siblings[best] if t[0] == lf] or siblings[best]
+        lf, le, value = candidates[0]
+    return classify(field, old, value), (lf, le, value)
 
 
 def selector(ref, file, entry, attr, value):
@@ -623,8 +786,9 @@ def segment_text(file, sel, field, attr):
 
 def apply_review(ref, found):
     """Takes each repaired value with provenance naming the entries that write it and a note
-    naming the old value; records each changed value in the row's `newer` column."""
-    newer = {}
+    naming the old value; records each changed value in the row's `newer` column and each
+    successor's value in its `successor` column ({column: {id(row): (row, [part])}})."""
+    recorded = {'newer': {}, 'successor': {}}
     for cls, copy, r, field, attr, old, value, entries, file, e in found:
         where = []
         for lf, le in entries:
@@ -646,10 +810,14 @@ def apply_review(ref, found):
             r['source'] = '; '.join(base + where + notes +
                                     [f'note: corrected {field}, {file} {old_attr} "{old}"'])
             r[field] = value
-        elif cls == 'change':
+        elif cls in ('change', 'successor'):
             assert '"' not in value and '; ' not in value, value
-            newer.setdefault(id(r), (r, []))[1].append(f'{field} "{value}" {where[0]}')
-    return newer
+            part = f'{field} "{value}" {where[0]}'
+            if cls == 'successor':
+                part = f'"{SUCCESSORS[(r["country"], r["operator"])][0]}" {part}'
+            recorded['newer' if cls == 'change' else 'successor'] \
+                .setdefault(id(r), (r, []))[1].append(part)
+    return recorded
 
 
 def main():
@@ -657,7 +825,8 @@ def main():
     ap.add_argument('command', choices=['fill', 'check', 'review'])
     ap.add_argument('--reference', default=DEFAULT_REF)
     ap.add_argument('--write', action='store_true',
-                    help='review: take the repairs and record the newer values in the files')
+                    help='review: take the repairs and record the newer and successor values '
+                         'in the files')
     args = ap.parse_args()
     ref = load_reference(args.reference)
     if args.command == 'review':
@@ -671,11 +840,12 @@ def main():
             print('\t'.join([cls, copy, r['country'], r['operator'], field, old, value,
                              ' + '.join(describe(lf, le) for lf, le in entries)]))
         before = {copy: [dict(r) for r in rows] for copy, rows in tables.items()}
-        newer = apply_review(ref, found)
+        recorded = apply_review(ref, found)
         stale = 0
         for copy, rows in tables.items():
             for r in rows:
-                r['newer'] = '; '.join(newer.get(id(r), (r, []))[1])
+                for column, parts in recorded.items():
+                    r[column] = '; '.join(parts.get(id(r), (r, []))[1])
             changed = sum(1 for a, b in zip(before[copy], rows) if a != b)
             if changed:
                 print(f'{copy}: {changed} rows differ from what the review writes', file=sys.stderr)
