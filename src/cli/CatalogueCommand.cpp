@@ -52,8 +52,10 @@ QString CatalogueCommand::summary() const
         "Lists a window's operator catalogue in the order its selectors offer it. Without "
         "--country: the countries of the country list. With --country: the operators and the "
         "one the country preselects. With --operator too: the values that operator's preset "
-        "fills in (only the columns it carries), their sources, and newer.COLUMN for a value "
-        "that later public data writes otherwise (a new server after a merger or a rebrand).");
+        "fills in (only the columns it carries), their sources, newer.COLUMN for a value that "
+        "the operator's later public data writes otherwise (a new server after a merger or a "
+        "rebrand), and successor.COLUMN for a value that the operator which took over its "
+        "network writes otherwise there, as successor.COLUMN=VALUE (SUCCESSOR: FILE KEYS).");
 }
 
 void CatalogueCommand::addOptions(QCommandLineParser &parser)
@@ -159,21 +161,31 @@ void CatalogueCommand::printPreset(const Preset *preset, bool json, Console &con
             console.value(column, *value);
         values.insert(column, *value);
     }
-    QJsonObject newer;
+    QJsonObject newer, successor;
     for (const catalogue::NewerValue &value : preset->newer)
         newer.insert(value.column, QJsonObject{{QStringLiteral("value"), value.value},
                                                {QStringLiteral("source"), value.entry()}});
+    // A successor's value names the operator that writes it.
+    for (const catalogue::NewerValue &value : preset->successor)
+        successor.insert(value.column, QJsonObject{{QStringLiteral("value"), value.value},
+                                                   {QStringLiteral("source"), value.entry()},
+                                                   {QStringLiteral("operator"), value.successor}});
     if (!json) {
         console.value(QStringLiteral("status"), preset->status);
         console.value(QStringLiteral("source"), preset->source);
         for (const catalogue::NewerValue &value : preset->newer)
             console.value(QStringLiteral("newer.") + value.column,
                           QStringLiteral("%1 (%2)").arg(value.value, value.entry()));
+        for (const catalogue::NewerValue &value : preset->successor)
+            console.value(
+                QStringLiteral("successor.") + value.column,
+                QStringLiteral("%1 (%2: %3)").arg(value.value, value.successor, value.entry()));
     }
     object->insert(QStringLiteral("values"), values);
     object->insert(QStringLiteral("status"), preset->status);
     object->insert(QStringLiteral("source"), preset->source);
     object->insert(QStringLiteral("newer"), newer);
+    object->insert(QStringLiteral("successor"), successor);
 }
 
 } // namespace rx20::cli

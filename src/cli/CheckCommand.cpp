@@ -18,7 +18,9 @@ QString CheckCommand::summary() const
         "number, MMS server URLs, IP and e-mail addresses that cannot be right, SSL flags, and "
         "MMS.INI's repeated values. Prints one finding a line as FILE:LINE: RULE: message. "
         "Where the file holds a catalogue preset's values and newer public data writes one "
-        "otherwise, a line FILE:LINE: note: message names the newer value.\n"
+        "otherwise, a line FILE:LINE: note: message names the newer value; where the operator "
+        "that took over the preset's network writes one otherwise, it names that successor's "
+        "value.\n"
         "Exit status: 0 nothing found (notes alone included), 1 findings, 2 FILE cannot be "
         "read or recognised.");
 }

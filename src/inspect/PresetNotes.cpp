@@ -98,7 +98,8 @@ QList<Finding> PresetNotes::of(const Document &document)
     for (const Setting &setting : settings)
         byKey.insert(setting.key, &setting);
 
-    // One note per line and newer value, naming every preset that holds the file's values.
+    // One note per line and newer or successor's value, naming every preset that holds the
+    // file's values.
     struct Note
     {
         const Setting *setting;
@@ -107,15 +108,16 @@ QList<Finding> PresetNotes::of(const Document &document)
     };
     QList<Note> notes;
     for (const Preset &preset : Catalogue::of(*copy).presets()) {
-        if (preset.newer.isEmpty() || !holds(preset, byKey))
+        if ((preset.newer.isEmpty() && preset.successor.isEmpty()) || !holds(preset, byKey))
             continue;
-        for (const catalogue::NewerValue &newer : preset.newer) {
+        for (const catalogue::NewerValue &newer : preset.newer + preset.successor) {
             const Setting *setting = byKey.value(keyOfColumn().value(newer.column));
             if (!setting)
                 continue;
             auto same = std::find_if(notes.begin(), notes.end(), [&](const Note &note) {
                 return note.setting == setting && note.newer.value == newer.value
-                       && note.newer.source == newer.source;
+                       && note.newer.source == newer.source
+                       && note.newer.successor == newer.successor;
             });
             if (same != notes.end())
                 same->presets.append(nameOf(preset));
@@ -124,13 +126,22 @@ QList<Finding> PresetNotes::of(const Document &document)
         }
     }
     QList<Finding> out;
-    for (const Note &note : notes)
-        out.append({note.setting->line, QStringLiteral("newer"),
-                    QStringLiteral("%1 \"%2\" is the catalogue's value for %3; newer public data "
-                                   "writes \"%4\" (%5)")
-                        .arg(note.setting->key, note.setting->value,
-                             note.presets.join(QStringLiteral(", ")), note.newer.value,
-                             note.newer.entry())});
+    for (const Note &note : notes) {
+        const QString head = QStringLiteral("%1 \"%2\" is the catalogue's value for %3; ")
+                                 .arg(note.setting->key, note.setting->value,
+                                      note.presets.join(QStringLiteral(", ")));
+        if (note.newer.successor.isEmpty())
+            out.append({note.setting->line, QStringLiteral("newer"),
+                        head
+                            + QStringLiteral("newer public data writes \"%1\" (%2)")
+                                  .arg(note.newer.value, note.newer.entry())});
+        else
+            out.append(
+                {note.setting->line, QStringLiteral("successor"),
+                 head
+                     + QStringLiteral("%1, which took over its network, writes \"%2\" (%3)")
+                           .arg(note.newer.successor, note.newer.value, note.newer.entry())});
+    }
     std::stable_sort(out.begin(), out.end(),
                      [](const Finding &a, const Finding &b) { return a.line < b.line; });
     return out;

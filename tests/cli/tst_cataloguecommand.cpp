@@ -34,6 +34,19 @@ private slots:
         QTest::newRow("mail Australia Three: no preset")
             << QStringList{"--copy", "mail", "--country", "Australia", "--operator", "Three"}
             << QStringList{"preset=none"};
+        QTest::newRow("United Kingdom T-Mobile: its successor's values")
+            << QStringList{"--country", "United Kingdom", "--operator", "T-Mobile"}
+            << QStringList{"successor.apn=eezone (EE: apns-conf-2024-10.xml carrier=\"EE MMS\" "
+                           "mcc=\"234\" mnc=\"30\")",
+                           "successor.url=http://mms/ (EE: apns-conf-2024-10.xml carrier=\"EE "
+                           "MMS\" mcc=\"234\" mnc=\"30\")",
+                           ""};
+        QTest::newRow("Austria One: newer values, then its successor's")
+            << QStringList{"--country", "Austria", "--operator", "One"}
+            << QStringList{"newer.url=http://mmsc.orange.at/mms/wapenc (apns-conf-2016-12.xml "
+                           "carrier=\"Orange AT-MMS\" mcc=\"232\" mnc=\"05\")",
+                           "successor.apn=drei.at (Drei: apns-conf-2024-10.xml carrier=\"3 AT\" "
+                           "mcc=\"232\" mnc=\"05\")"};
         QTest::newRow("mms Canada: country-wide")
             << QStringList{"--copy", "mms", "--country", "Canada", "--operator", "Rogers"}
             << QStringList{"preset=country-wide"};

@@ -89,6 +89,34 @@ private slots:
                "newer public data writes \"mmsproxy.rogers.com\" (apns-conf-2024-10.xml "
                "carrier=\"Rogers Internet\" mcc=\"302\" mnc=\"720\")\n"
                "MMS.INI: ok (mms-ini)\n";
+        QTest::newRow("successor's public data")
+            << QStringList{"--country", "United Kingdom", "--operator", "T-Mobile"} << 0
+            << "MMS.INI:2: note: URL \"http://mmsc.t-mobile.co.uk:8002\" is the catalogue's value "
+               "for United Kingdom / T-Mobile; EE, which took over its network, writes "
+               "\"http://mms/\" (apns-conf-2024-10.xml carrier=\"EE MMS\" mcc=\"234\" "
+               "mnc=\"30\")\n"
+               "MMS.INI:3: note: APN \"general.t-mobile.uk\" is the catalogue's value for United "
+               "Kingdom / T-Mobile; EE, which took over its network, writes \"eezone\" "
+               "(apns-conf-2024-10.xml carrier=\"EE MMS\" mcc=\"234\" mnc=\"30\")\n"
+               "MMS.INI: ok (mms-ini)\n";
+        QTest::newRow("newer and successor's public data")
+            << QStringList{"--country", "Austria", "--operator", "One"} << 0
+            << "MMS.INI:2: note: URL \"http://mmsc.one.at/mms/wapenc\" is the catalogue's value "
+               "for Austria / One; newer public data writes \"http://mmsc.orange.at/mms/wapenc\" "
+               "(apns-conf-2016-12.xml carrier=\"Orange AT-MMS\" mcc=\"232\" mnc=\"05\")\n"
+               "MMS.INI:2: note: URL \"http://mmsc.one.at/mms/wapenc\" is the catalogue's value "
+               "for Austria / One; Drei, which took over its network, writes \"http://mmsc\" "
+               "(apns-conf-2024-10.xml carrier=\"3 AT\" mcc=\"232\" mnc=\"05\")\n"
+               "MMS.INI:3: note: APN \"mms.one.at\" is the catalogue's value for Austria / One; "
+               "newer public data writes \"orange.mms\" (apns-conf-2016-12.xml carrier=\"Orange "
+               "AT-MMS\" mcc=\"232\" mnc=\"05\")\n"
+               "MMS.INI:3: note: APN \"mms.one.at\" is the catalogue's value for Austria / One; "
+               "Drei, which took over its network, writes \"drei.at\" (apns-conf-2024-10.xml "
+               "carrier=\"3 AT\" mcc=\"232\" mnc=\"05\")\n"
+               "MMS.INI:4: note: IP \"194.024.128.118\" is the catalogue's value for Austria / "
+               "One; Drei, which took over its network, writes \"213.94.78.133\" "
+               "(apns-conf-2024-10.xml carrier=\"3 AT\" mcc=\"232\" mnc=\"05\")\n"
+               "MMS.INI: ok (mms-ini)\n";
     }
 
     void flagsWhatACameraCannotUse()
