@@ -534,14 +534,6 @@ def normal_form(field, value):
     return value
 
 
-def extended(a, b):
-    """True when one label is the other with letters put before it: another name ("uwap", the
-    3G one, and "wap", as "unet" and "net"), not a slip. A letter lost at the end is a slip
-    ("http://mm/" of "http://mms/")."""
-    short, long = sorted((a, b), key=len)
-    return short != long and long.endswith(short)
-
-
 def classify(field, old, new):
     """How `new` (a later list's value for the same network) relates to `old`:
     'notation' - the same thing written otherwise: leading zeros of an address, the letter case
@@ -569,8 +561,7 @@ def classify(field, old, new):
         if len(la) == len(lb) and len(differ) == 1 and differ[0] != len(la) - 1 \
                 and len(la[differ[0]]) >= 4 and re.search('[a-z]', la[differ[0]]) \
                 and re.sub('[^0-9]', '', la[differ[0]]) == re.sub('[^0-9]', '', lb[differ[0]]) \
-                and damerau(la[differ[0]], lb[differ[0]]) == 1 \
-                and not extended(la[differ[0]], lb[differ[0]]):
+                and damerau(la[differ[0]], lb[differ[0]]) == 1:
             return 'mistake'
     return 'change'
 
@@ -610,8 +601,6 @@ def slip(field, old, new):
     x, y, top_level = differ[0]
     if top_level or re.sub('[0-9]', '', x) == re.sub('[0-9]', '', y):
         return False  # another country's domain, another address or numbered server ("mms2")
-    if extended(x, y):
-        return False  # "uwap" and "wap" are two names, as "unet" and "net" are
     return 1 <= damerau(x, y) <= 2 and damerau(x, y) < min(len(x), len(y))
 
 
