@@ -24,6 +24,9 @@ MmsSettingsWindow::MmsSettingsWindow(QWidget *parent)
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setupUi(this);
+    m_newer = new ui::NewerSettingsLink(NewerLink, {{QStringLiteral("apn"), Combo5->text()},
+                                                    {QStringLiteral("url"), Label3->text()},
+                                                    {QStringLiteral("ip"), Label4->text()}});
     const catalogue::Selection design = Catalogue::designSelection(Copy::Mms);
     Combo3->replaceItems(Catalogue::of(Copy::Mms).offeredCountries(), design.country);
     Combo4->setText(design.operatorName);
@@ -38,6 +41,7 @@ MmsSettingsWindow::MmsSettingsWindow(QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &MmsSettingsWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MmsSettingsWindow::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &MmsSettingsWindow::Command3_Click);
+    connect(NewerLink, &ui::LinkLabel::clicked, this, &MmsSettingsWindow::NewerLink_Click);
 
     Form_Load();
 }
@@ -83,6 +87,7 @@ void MmsSettingsWindow::Option2_Click()
     setAutoLayout(false);
     for (QLineEdit *box : {Text1, Text2, Text3, Text4})
         box->setEnabled(true);
+    followOperator();
 }
 
 void MmsSettingsWindow::Combo3_Click()
@@ -99,6 +104,7 @@ void MmsSettingsWindow::Combo4_Click()
         return;
     const catalogue::Preset *preset =
         Catalogue::of(Copy::Mms).findPreset(Combo3->text(), Combo4->text());
+    followOperator();
     if (!preset)
         return;
     MmsNetCfgValues v = values();
@@ -107,6 +113,26 @@ void MmsSettingsWindow::Combo4_Click()
     Text1->setText(v.url);
     Text3->setText(v.ip);
     Text4->setText(v.port);
+}
+
+void MmsSettingsWindow::NewerLink_Click()
+{
+    const QHash<QString, QString> newer = m_newer->offer(this, Command2->text());
+    if (newer.isEmpty())
+        return;
+    // Manual Setting keeps what the boxes hold; the newer values go over Auto's.
+    Option2->setChecked(true);
+    Option2_Click();
+    Text2->setText(newer.value(QStringLiteral("apn"), Text2->text()));
+    Text1->setText(newer.value(QStringLiteral("url"), Text1->text()));
+    Text3->setText(newer.value(QStringLiteral("ip"), Text3->text()));
+}
+
+// The link follows the operator the selectors name while Auto Setting is chosen.
+void MmsSettingsWindow::followOperator()
+{
+    m_newer->follow(Catalogue::of(Copy::Mms).findPreset(Combo3->text(), Combo4->text()),
+                    Option1->isChecked());
 }
 
 MmsNetCfgValues MmsSettingsWindow::values() const

@@ -18,6 +18,9 @@ MailPhoneSettingsWindow::MailPhoneSettingsWindow(QWidget *parent)
     : BorderlessForm(parent)
 {
     setupUi(this);
+    m_newer = new ui::NewerSettingsLink(NewerLink, {{QStringLiteral("apn"), Label5->text()},
+                                                    {QStringLiteral("account"), Label6->text()},
+                                                    {QStringLiteral("password"), Label7->text()}});
     useHighlightColours();
     Combo3->replaceItems(Catalogue::of(Copy::Mail).offeredCountries(), QString());
 
@@ -29,6 +32,7 @@ MailPhoneSettingsWindow::MailPhoneSettingsWindow(QWidget *parent)
     connect(Command2, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &MailPhoneSettingsWindow::Command3_Click);
+    connect(NewerLink, &ui::LinkLabel::clicked, this, &MailPhoneSettingsWindow::NewerLink_Click);
 
     centreOnScreen();
     Form_Load();
@@ -60,6 +64,7 @@ void MailPhoneSettingsWindow::Combo1_Click()
         showGprsBoxes(false);
         Combo3->setEnabled(true);
         Combo4->setEnabled(true);
+        followOperator();
     } else if (mode == QLatin1String("Manual")) {
         showGprsBoxes(true);
         Combo3->setEnabled(false);
@@ -69,6 +74,7 @@ void MailPhoneSettingsWindow::Combo1_Click()
         Text1->clear();
         Text2->clear();
         Text3->clear();
+        followOperator();
     }
 }
 
@@ -84,6 +90,7 @@ void MailPhoneSettingsWindow::Combo4_Click()
 {
     const catalogue::Preset *preset =
         Catalogue::of(Copy::Mail).findPreset(Combo3->text(), Combo4->text());
+    followOperator();
     if (!preset)
         return;
     MailNetCfgValues v = values();
@@ -141,6 +148,22 @@ void MailPhoneSettingsWindow::Command3_Click()
     ui::Forms::show(QStringLiteral("Form1"));
 }
 
+void MailPhoneSettingsWindow::NewerLink_Click()
+{
+    const QHash<QString, QString> newer = m_newer->offer(this, Command2->text());
+    if (newer.isEmpty())
+        return;
+    // Auto's values with the newer ones over them, typed in as Manual would have them.
+    const QString apn = newer.value(QStringLiteral("apn"), Text1->text());
+    const QString account = newer.value(QStringLiteral("account"), Text2->text());
+    const QString password = newer.value(QStringLiteral("password"), Text3->text());
+    Combo1->setText(QStringLiteral("Manual"));
+    Combo1_Click();
+    Text1->setText(apn);
+    Text2->setText(account);
+    Text3->setText(password);
+}
+
 MailNetCfgValues MailPhoneSettingsWindow::values() const
 {
     MailNetCfgValues v;
@@ -173,6 +196,13 @@ void MailPhoneSettingsWindow::apply(const MailNetCfgValues &v)
     Text7->setText(v.phone1);
     Text2->setText(v.apnAccount);
     Text3->setText(v.apnPassword);
+}
+
+// The link follows the operator the selectors name while Setting Mode is Auto.
+void MailPhoneSettingsWindow::followOperator()
+{
+    m_newer->follow(Catalogue::of(Copy::Mail).findPreset(Combo3->text(), Combo4->text()),
+                    Combo1->text() == QLatin1String("Auto"));
 }
 
 void MailPhoneSettingsWindow::showMessage(const QString &text)

@@ -2,6 +2,7 @@
 
 #include "smtp/MailNetCfg.h"
 #include "ui/BorderlessForm.h"
+#include "ui/NewerSettingsLink.h"
 #include "ui_MailPhoneSettingsWindow.h"
 
 namespace rx20 {
@@ -11,7 +12,8 @@ namespace rx20 {
 // values from the operator catalogue, "Manual" lets the user type them.
 // Generate writes NET.CFG, scrambled, into the folder of the path box; Read
 // (a hidden button) loads a plain NET.CFG from the working directory.
-// Borderless: dragged by its background, ended with Esc.
+// Borderless: dragged by its background, ended with Esc. In Auto, a link beside
+// the operator offers the values later public lists give for its network.
 class MailPhoneSettingsWindow : public ui::BorderlessForm, private Ui::Form7
 {
     Q_OBJECT
@@ -28,15 +30,18 @@ private:
     void Command2_Click();
     void Command1_Click();
     void Command3_Click();
+    void NewerLink_Click();
 
     void showGprsBoxes(bool on);
     MailNetCfgValues values() const;
     void apply(const MailNetCfgValues &values);
     void showMessage(const QString &text);
+    void followOperator();
 
     // What Generate writes after "SSL=": set from Combo5 by Generate, from
     // the file by Read, and kept when Combo5 holds neither "YES" nor "NO".
     QString m_sslValue;
+    ui::NewerSettingsLink *m_newer = nullptr;
 };
 
 } // namespace rx20

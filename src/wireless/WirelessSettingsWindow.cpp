@@ -26,6 +26,9 @@ WirelessSettingsWindow::WirelessSettingsWindow(QWidget *parent)
     : BorderlessForm(parent)
 {
     setupUi(this);
+    m_newer = new ui::NewerSettingsLink(NewerLink, {{QStringLiteral("apn"), Label5->text()},
+                                                    {QStringLiteral("url"), Label8->text()},
+                                                    {QStringLiteral("ip"), Label9->text()}});
     useHighlightColours();
     // The list is sorted; the catalogue offers its countries in that order.
     Combo3->replaceItems(Catalogue::of(Copy::Wireless).offeredCountries(), QString());
@@ -38,6 +41,7 @@ WirelessSettingsWindow::WirelessSettingsWindow(QWidget *parent)
     connect(Command2, &QPushButton::clicked, this, &WirelessSettingsWindow::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &WirelessSettingsWindow::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &WirelessSettingsWindow::Command3_Click);
+    connect(NewerLink, &ui::LinkLabel::clicked, this, &WirelessSettingsWindow::NewerLink_Click);
 
     centreOnScreen();
     Form_Load();
@@ -80,6 +84,7 @@ void WirelessSettingsWindow::Combo2_Click()
         // Nothing is cleared: the hidden values are still written by Generate.
         for (QLineEdit *field : fields)
             field->setVisible(false);
+        followOperator();
     } else if (mode == manualMode) {
         Text1->setEnabled(true);
         Text2->setEnabled(false);
@@ -99,6 +104,7 @@ void WirelessSettingsWindow::Combo2_Click()
         Text4->setVisible(true);
         Text5->setVisible(true);
         Text6->setVisible(true);
+        followOperator();
     }
 }
 
@@ -115,6 +121,7 @@ void WirelessSettingsWindow::Combo4_Click()
 {
     const catalogue::Preset *preset =
         Catalogue::of(Copy::Wireless).findPreset(Combo3->text(), Combo4->text());
+    followOperator();
     if (!preset)
         return;
     // A column the preset does not carry leaves its field as it was.
@@ -179,6 +186,24 @@ void WirelessSettingsWindow::Command3_Click()
     ui::Forms::show(QStringLiteral("Form1"));
 }
 
+void WirelessSettingsWindow::NewerLink_Click()
+{
+    const QHash<QString, QString> newer = m_newer->offer(this, Command2->text());
+    if (newer.isEmpty())
+        return;
+    // Auto's values with the newer ones over them, typed in as Manual would have them.
+    MmsIniValues v = values();
+    v.apn = newer.value(QStringLiteral("apn"), v.apn);
+    v.url = newer.value(QStringLiteral("url"), v.url);
+    v.ip = newer.value(QStringLiteral("ip"), v.ip);
+    Combo2->setText(manualMode);
+    Combo2_Click();
+    Text1->setText(v.apn);
+    Text4->setText(v.url);
+    Text5->setText(v.ip);
+    Text6->setText(v.port);
+}
+
 MmsIniValues WirelessSettingsWindow::values() const
 {
     MmsIniValues v;
@@ -213,6 +238,13 @@ void WirelessSettingsWindow::apply(const MmsIniValues &v)
     Text21->setText(v.ePort);
     Text19->setText(v.sender);
     Text18->setText(v.password);
+}
+
+// The link follows the operator the selectors name while Setting Mode is Auto.
+void WirelessSettingsWindow::followOperator()
+{
+    m_newer->follow(Catalogue::of(Copy::Wireless).findPreset(Combo3->text(), Combo4->text()),
+                   Combo2->text() == autoMode);
 }
 
 void WirelessSettingsWindow::showMessage(const QString &text)

@@ -186,6 +186,13 @@ public:
             if (parent != m_active)
                 fail(QStringLiteral("message \"%1\" not owned by the window").arg(text));
         });
+        // A link's question is answered either way, as owners do.
+        rx20::ui::MessageBox::setQuestionHandler([this](QWidget *parent, const QString &text) {
+            m_messages << text;
+            if (parent != m_active)
+                fail(QStringLiteral("question \"%1\" not owned by the window").arg(text));
+            return chance(50);
+        });
         rx20::ui::FolderDialog::setHandler(
             [this](QWidget *, const QString &title, const QString &) {
                 if (title != QString::fromUtf8("请选择软件安装路径："))

@@ -23,6 +23,15 @@ DialogQueue::DialogQueue()
                                         .arg(text, wanted)),
                          __FILE__, __LINE__);
     });
+    ui::MessageBox::setQuestionHandler([this](QWidget *, const QString &text) {
+        m_questions.append(text);
+        if (m_expected.isEmpty() || !std::holds_alternative<Question>(m_expected.first())) {
+            QTest::qFail(qPrintable(QStringLiteral("Unexpected question: \"%1\"").arg(text)),
+                         __FILE__, __LINE__);
+            return false;
+        }
+        return std::get<Question>(m_expected.takeFirst()).accept;
+    });
     ui::FolderDialog::setHandler([this](QWidget *, const QString &title,
                                         const QString &startFolder) -> std::optional<QString> {
         m_folderTitle = title;
@@ -38,6 +47,7 @@ DialogQueue::DialogQueue()
 DialogQueue::~DialogQueue()
 {
     ui::MessageBox::setHandler({});
+    ui::MessageBox::setQuestionHandler({});
     ui::FolderDialog::setHandler({});
 }
 
@@ -49,6 +59,11 @@ void DialogQueue::expectMessage(const QString &text)
 void DialogQueue::expectFolder(const QString &folder)
 {
     m_expected.append(Folder{folder});
+}
+
+void DialogQueue::expectQuestion(bool accept)
+{
+    m_expected.append(Question{accept});
 }
 
 void DialogQueue::expectFolderCancel()
@@ -63,7 +78,8 @@ bool DialogQueue::verify(const char *file, int line)
     const QString what =
         std::holds_alternative<Message>(m_expected.first())
             ? QStringLiteral("message \"%1\"").arg(std::get<Message>(m_expected.first()).text)
-            : QStringLiteral("folder browser");
+        : std::holds_alternative<Question>(m_expected.first()) ? QStringLiteral("question")
+                                                               : QStringLiteral("folder browser");
     QTest::qFail(qPrintable(QStringLiteral("%1 queued dialog(s) never shown, first: %2")
                                 .arg(m_expected.size())
                                 .arg(what)),

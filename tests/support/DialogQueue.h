@@ -25,9 +25,12 @@ public:
     void expectMessage(const QString &text);
     void expectFolder(const QString &folder); // the user chooses this folder
     void expectFolderCancel();                // the user cancels the browser
+    void expectQuestion(bool accept);         // the user presses the named button or Cancel
 
     // Every message box text shown so far, in order.
     QStringList messages() const { return m_messages; }
+    // Every question's text shown so far, in order.
+    QStringList questions() const { return m_questions; }
     QString lastFolderTitle() const { return m_folderTitle; }
     QString lastFolderStart() const { return m_folderStart; }
     bool isEmpty() const { return m_expected.isEmpty(); }
@@ -45,10 +48,15 @@ private:
     {
         std::optional<QString> folder;
     };
-    using Expectation = std::variant<Message, Folder>;
+    struct Question
+    {
+        bool accept;
+    };
+    using Expectation = std::variant<Message, Folder, Question>;
 
     QList<Expectation> m_expected;
     QStringList m_messages;
+    QStringList m_questions;
     QString m_folderTitle;
     QString m_folderStart;
 };

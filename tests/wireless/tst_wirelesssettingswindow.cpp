@@ -8,6 +8,7 @@
 #include "ui/Twips.h"
 #include "wireless/WirelessSettingsWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -447,6 +448,88 @@ private slots:
     // A screen reader says each box's label, or what a control without one is;
     // Tab walks the window frame by frame, left column first ("" where the
     // start state leaves the control out of reach).
+    // In Auto, a link beside the operator offers what later public lists give for its
+    // network; "Use them" turns to Manual with those values typed in, Cancel changes nothing.
+    void newerSettings_data()
+    {
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("operatorName");
+        QTest::addColumn<bool>("use");
+        QTest::addColumn<QStringList>("says"); // in the question, in this order; none: no link
+        QTest::addColumn<QStringList>("boxes"); // APN, URL, IP, port afterwards
+
+        QTest::newRow("no later values") << "United Kingdom" << "BT" << false << QStringList()
+                                          << QStringList{"btmobile.bt.com",
+                                                         "http://mms.bt.com/servlets/mms",
+                                                         "212.183.137.12", "80"};
+        QTest::newRow("successor's, used")
+            << "United Kingdom" << "T-Mobile" << true
+            << QStringList{"The network of T-Mobile (United Kingdom) is now EE's.",
+                           "APN: eezone (Android APN list, 2024)",
+                           "URL: http://mms/ (Android APN list, 2024)",
+                           "nothing is written until \"Generate\"."}
+            << QStringList{"eezone", "http://mms/", "149.254.201.135", "80"};
+        QTest::newRow("own, host-name proxy, used")
+            << "Canada" << "Roger" << true
+            << QStringList{"Later public lists give other settings for Roger (Canada):",
+                           "APN: ltemobile.apn (Android APN list, 2024)",
+                           "IP: mmsproxy.rogers.com (Android APN list, 2024)",
+                           "mmsproxy.rogers.com is a host name. The camera needs the proxy's "
+                           "address in digits: look it up and type it into IP."}
+            << QStringList{"ltemobile.apn", "http://mms.gprs.rogers.com", "mmsproxy.rogers.com",
+                           "80"};
+        QTest::newRow("own, cancelled")
+            << "Canada" << "Roger" << false << QStringList{"Roger (Canada)"}
+            << QStringList{"rogers-core-appl1.apn", "http://mms.gprs.rogers.com", "10.128.1.69",
+                           "80"};
+    }
+    void newerSettings()
+    {
+        QFETCH(QString, country);
+        QFETCH(QString, operatorName);
+        QFETCH(bool, use);
+        QFETCH(QStringList, says);
+        QFETCH(QStringList, boxes);
+        DialogQueue dialogs;
+        WorkingFolder folder;
+        open();
+        QVERIFY(pick("Combo3", country));
+        QVERIFY(pick("Combo4", operatorName));
+        auto *link = at<QLabel>("NewerLink");
+        QCOMPARE(link->isVisible(), !says.isEmpty());
+        const QStringList autoBoxes = texts({"Text1", "Text4", "Text5", "Text6"});
+        if (!says.isEmpty()) {
+            // Reached from the operator box with Tab, followed with Space.
+            combo("Combo4")->setFocus();
+            QTest::keyClick(combo("Combo4"), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), link);
+            dialogs.expectQuestion(use);
+            QTest::keyClick(link, Qt::Key_Space);
+            VERIFY_DIALOGS(dialogs);
+            qsizetype from = 0;
+            for (const QString &part : says) {
+                from = dialogs.questions().value(0).indexOf(part, from);
+                QVERIFY2(from >= 0, qPrintable(part + " not in order in:\n"
+                                               + dialogs.questions().value(0)));
+            }
+        }
+        QCOMPARE(texts({"Text1", "Text4", "Text5", "Text6"}), boxes);
+        QCOMPARE(combo("Combo2")->text(), QString(use ? "Manual" : "Auto"));
+        QCOMPARE(link->isVisible(), !says.isEmpty() && !use);
+
+        // What Generate writes is what the boxes hold: Auto's values unless they were used.
+        QVERIFY(use || boxes == autoBoxes);
+        type("Text17", QDir::toNativeSeparators(folder.file("MMS.INI")));
+        dialogs.expectMessage(needPhone);
+        dialogs.expectMessage(needEmail);
+        dialogs.expectMessage(success);
+        click("Command2");
+        VERIFY_DIALOGS(dialogs);
+        QCOMPARE(folder.read("MMS.INI"),
+                 mmsIni({"URL=" + boxes.at(1), "APN=" + boxes.at(0), "IP=" + boxes.at(2),
+                         "Port=" + boxes.at(3), "eAPN=" + boxes.at(0)}));
+    }
+
     void namesAndTabOrder_data()
     {
         using rx20::test::ScreenReader;
