@@ -65,7 +65,7 @@ void NewerSettingsLink::follow(const catalogue::Preset *preset, bool autoMode)
                              };
                              return at(a.column) < at(b.column);
                          });
-        m_operator = preset->operatorName.isEmpty() ? preset->country : preset->operatorName;
+        m_operator = preset->operatorName;
         m_country = preset->country;
     }
     m_link->setVisible(!m_values.isEmpty());
@@ -86,11 +86,14 @@ QString NewerSettingsLink::message(const QString &generate) const
         return {};
     const QString successor = m_values.first().successor;
     QStringList lines;
-    lines << (successor.isEmpty()
-                  ? tr("Later public lists give other settings for %1 (%2):")
-                        .arg(m_operator, m_country)
-                  : tr("The network of %1 (%2) is now %3's. %3 gives these settings for it:")
-                        .arg(m_operator, m_country, successor));
+    if (!successor.isEmpty())
+        lines << tr("The network of %1 (%2) is now %3's. %3 gives these settings for it:")
+                     .arg(m_operator, m_country, successor);
+    else if (m_operator.isEmpty()) // a preset for the whole country
+        lines << tr("Later public lists give other settings for %1:").arg(m_country);
+    else
+        lines << tr("Later public lists give other settings for %1 (%2):")
+                     .arg(m_operator, m_country);
     lines << QString();
     QStringList hostNames;
     for (const catalogue::NewerValue &value : m_values) {

@@ -298,6 +298,30 @@ private slots:
 
     // A screen reader says each control's label, or what one without a label is;
     // Tab walks the window frame by frame, left column first.
+    // Auto Setting shows the later values of the operator's network behind a link; "Use them"
+    // selects Manual Setting with them typed in; Auto Setting refills the country's preselected
+    // operator (BT), which has none.
+    void newerSettingsLink()
+    {
+        Form3 f;
+        f.pick("Combo3", "United Kingdom");
+        QVERIFY(!f.get("NewerLink")->isVisible()); // BT
+        f.pick("Combo4", "T-Mobile");
+        QVERIFY(f.get("NewerLink")->isVisible());
+        f.dialogs.expectQuestion(true);
+        QTest::mouseClick(f.get("NewerLink"), Qt::LeftButton, {}, QPoint(4, 4));
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(f.dialogs.questions().value(0).contains("is now EE's"));
+        QCOMPARE(f.layout(), QStringLiteral("Manual"));
+        QVERIFY(f.get<QRadioButton>("Option2")->isChecked());
+        QVERIFY(!f.get("NewerLink")->isVisible());
+        QCOMPARE(f.values().mid(0, 4),
+                 (QStringList{"http://mms/", "eezone", "149.254.201.135", "80"}));
+        f.click("Option1");
+        QCOMPARE(f.values().at(1), QStringLiteral("btmobile.bt.com"));
+        QVERIFY(!f.get("NewerLink")->isVisible());
+    }
+
     void namesAndTabOrder_data()
     {
         using rx20::test::ScreenReader;

@@ -298,6 +298,23 @@ private slots:
 
     // A screen reader says each control's label, or what one without a label is;
     // Tab walks the window frame by frame, left column first.
+    // In Auto the link offers the operator's later APN; "Use them" turns to Manual with it
+    // typed in, and Generate writes it.
+    void newerSettingsLink()
+    {
+        Fixture f;
+        f.pick("Combo3", "Canada");
+        f.pick("Combo4", "Roger");
+        QVERIFY(f.shown("NewerLink"));
+        f.dialogs.expectQuestion(true);
+        QTest::mouseClick(f.window.findChild<QWidget *>("NewerLink"), Qt::LeftButton, {},
+                          QPoint(4, 4));
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(f.dropDown("Combo1")->text(), QStringLiteral("Manual"));
+        QVERIFY(!f.shown("NewerLink") && f.shown("Text1"));
+        QCOMPARE(f.box("Text1")->text(), QStringLiteral("ltemobile.apn"));
+    }
+
     void namesAndTabOrder_data()
     {
         using rx20::test::ScreenReader;
