@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Konec</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Novější nastavení…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Konec</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Novější nastavení…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Novější nastavení…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Vyberte prosím cílovou složku (paměťovou kartu):</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>seznam APN systému Android</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>databáze operátorů mobilního internetu</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Novější veřejné seznamy uvádějí pro %1 (%2) jiné nastavení:</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>Síť operátora %1 (%2) nyní patří operátorovi %3. Operátor %3 pro ni uvádí toto nastavení:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(prázdné)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 je název hostitele. Kamera potřebuje číselnou adresu proxy serveru: zjistěte ji prosím a zadejte ji do pole %2.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>Při automatickém nastavení se dál zapisují hodnoty z katalogu. Tlačítko „%1“ přepne na ruční nastavení a tyto hodnoty vyplní; nic se nezapíše, dokud nestisknete „%2“.</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Novější veřejné seznamy uvádějí pro zemi %1 jiné nastavení:</translation>
     </message>
 </context>
 <context>

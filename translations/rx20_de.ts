@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Neuere Werte…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Neuere Werte…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Neuere Werte…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Bitte wählen Sie den Zielordner (die Speicherkarte):</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>Android-APN-Liste</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>Datenbank der Mobilfunkanbieter</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Neuere öffentliche Listen nennen für %1 (%2) andere Einstellungen:</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>Das Netz von %1 (%2) gehört jetzt %3. %3 nennt dafür diese Einstellungen:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 ist ein Hostname. Die Kamera braucht die Adresse des Proxys in Ziffern: bitte ermitteln Sie sie und tragen Sie sie in das Feld %2 ein.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>Im automatischen Modus werden weiterhin die Einstellungen des Katalogs geschrieben. „%1“ wechselt in den manuellen Modus und trägt diese Werte ein; geschrieben wird erst mit „%2“.</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Neuere öffentliche Listen nennen für %1 andere Einstellungen:</translation>
     </message>
 </context>
 <context>

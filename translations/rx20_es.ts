@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valores recientes…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valores recientes…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valores recientes…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Seleccione la carpeta (la tarjeta de memoria) en la que escribir:</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>lista de APN de Android</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>base de datos de operadores de banda ancha móvil</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Listas públicas más recientes indican otra configuración para %1 (%2):</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>La red de %1 (%2) pertenece ahora a %3. %3 indica para ella esta configuración:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 es un nombre de host. La cámara necesita la dirección numérica del proxy: búsquela y escríbala en el campo %2.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>Con la configuración automática se siguen escribiendo los valores del catálogo. «%1» cambia a la configuración manual con estos valores ya introducidos; no se escribe nada hasta que pulse «%2».</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Usarlos</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Listas públicas más recientes indican otra configuración para %1:</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Sulje</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Uudemmat asetukset…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Sulje</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Uudemmat asetukset…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Uudemmat asetukset…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Valitse kansio (muistikortti), johon asetukset kirjoitetaan:</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>Androidin APN-lista</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>mobiililaajakaistan operaattoritietokanta</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Uudemmat julkiset listat antavat operaattorille %1 (%2) eri asetukset:</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>Operaattorin %1 (%2) verkko kuuluu nyt operaattorille %3. Operaattori %3 antaa verkolle nämä asetukset:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(tyhjä)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 on isäntänimi. Kamera tarvitsee välityspalvelimen osoitteen numeroina: selvitä osoite ja kirjoita se kenttään %2.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>Kun asetustapa on automaattinen, ohjelma kirjoittaa edelleen luettelon asetukset. ”%1” vaihtaa manuaaliseen asetustapaan ja syöttää nämä arvot valmiiksi; mitään ei kirjoiteta ennen kuin valitset ”%2”.</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Käytä näitä</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Uudemmat julkiset listat antavat maalle %1 eri asetukset:</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Paramètres récents…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Paramètres récents…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Paramètres récents…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Veuillez choisir le dossier (la carte mémoire) dans lequel écrire&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>liste des APN Android</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>base de données des opérateurs haut débit mobile</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Des listes publiques plus récentes donnent d&apos;autres paramètres pour %1 (%2)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>Le réseau %1 (%2) appartient désormais à %3. %3 indique pour ce réseau les paramètres suivants&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1&#xa0;: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 est un nom d&apos;hôte. La caméra a besoin de l&apos;adresse du proxy en chiffres&#xa0;: recherchez-la et saisissez-la dans le champ %2.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>En paramétrage automatique, les paramètres du catalogue continuent d&apos;être écrits. «&#xa0;%1&#xa0;» passe en paramétrage manuel avec ces valeurs déjà saisies&#xa0;; rien n&apos;est écrit tant que vous n&apos;avez pas cliqué sur «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Les utiliser</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Des listes publiques plus récentes donnent d&apos;autres paramètres pour %1&#xa0;:</translation>
     </message>
 </context>
 <context>

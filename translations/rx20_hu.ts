@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Kilépés</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Újabb beállítások…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Kilépés</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Újabb beállítások…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Újabb beállítások…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Válassza ki a mappát (a memóriakártyát), ahová a beállítások kerüljenek:</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>Android APN-lista</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>mobil szélessávú szolgáltatók adatbázisa</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Az újabb nyilvános listák más beállításokat adnak meg a(z) %1 (%2) számára:</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>A(z) %1 (%2) hálózata ma már a(z) %3 szolgáltatóé. A(z) %3 ezeket a beállításokat adja meg hozzá:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(üres)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>A(z) %1 egy gazdagépnév. A kamerának a proxy számokból álló címére van szüksége: keresse ki, és írja be a(z) %2 mezőbe.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>Automatikus beállításnál a program továbbra is a katalógus beállításait írja ki. A(z) „%1” gomb kézi beállításra vált, és beírja ezeket az értékeket; a program semmit sem ír ki, amíg nem kattint a(z) „%2” gombra.</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Átvétel</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Az újabb nyilvános listák más beállításokat adnak meg a(z) %1 ország számára:</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valori più recenti…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valori più recenti…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valori più recenti…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Scegliere la cartella (la scheda di memoria) in cui scrivere:</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>elenco APN di Android</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>database degli operatori di banda larga mobile</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Elenchi pubblici più recenti riportano altre impostazioni per %1 (%2):</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>La rete di %1 (%2) ora appartiene a %3. %3 indica per questa rete le seguenti impostazioni:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vuoto)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 è un nome host. La fotocamera richiede l&apos;indirizzo del proxy in cifre: cercarlo e inserirlo nel campo %2.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>Con l&apos;impostazione automatica continuano a essere scritte le impostazioni del catalogo. «%1» passa all&apos;impostazione manuale con questi valori già inseriti; non viene scritto nulla finché non si preme «%2».</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Usali</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Elenchi pubblici più recenti riportano altre impostazioni per %1:</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valores recentes…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valores recentes…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Valores recentes…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Escolha a pasta (o cartão de memória) onde gravar:</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>lista de APN do Android</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>base de dados de operadores de banda larga móvel</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Listas públicas mais recentes indicam outra configuração para %1 (%2):</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>A rede de %1 (%2) pertence agora a %3. %3 indica para esta rede a seguinte configuração:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vazio)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 é um nome de anfitrião. A câmara precisa do endereço do proxy em algarismos: procure-o e indique-o no campo %2.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>Na configuração automática continuam a ser gravados os valores do catálogo. «%1» muda para a configuração manual com estes valores já preenchidos; nada é gravado até clicar em «%2».</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Usá-los</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Listas públicas mais recentes indicam outra configuração para %1:</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>Izhod</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Novejše nastavitve…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>Izhod</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Novejše nastavitve…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>Izhod</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>Novejše nastavitve…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>Izberite mapo (pomnilniško kartico), v katero naj se zapišejo nastavitve:</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>seznam APN za Android</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>zbirka operaterjev mobilnega širokopasovnega dostopa</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>Novejši javni seznami navajajo za %1 (%2) drugačne nastavitve:</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>Omrežje operaterja %1 (%2) je zdaj last operaterja %3. Operater %3 zanj navaja te nastavitve:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(prazno)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 je ime gostitelja. Kamera potrebuje številski naslov posredniškega strežnika: poiščite ga in ga vnesite v polje %2.</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>Pri samodejni nastavitvi se še naprej zapisujejo nastavitve iz kataloga. „%1“ preklopi na ročno nastavitev in vpiše te vrednosti; nič se ne zapiše, dokler ne kliknete „%2“.</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>Uporabi</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>Novejši javni seznami navajajo za državo %1 drugačne nastavitve:</translation>
     </message>
 </context>
 <context>

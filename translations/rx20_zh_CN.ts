@@ -257,6 +257,10 @@
         <source>Exit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>较新的设置…</translation>
+    </message>
 </context>
 <context>
     <name>Form4</name>
@@ -499,6 +503,10 @@
         <source>Exit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>较新的设置…</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>
@@ -629,6 +637,10 @@
     <message>
         <source>Exit</source>
         <translation>退出</translation>
+    </message>
+    <message>
+        <source>Newer settings…</source>
+        <translation>较新的设置…</translation>
     </message>
 </context>
 <context>
@@ -818,6 +830,53 @@
         <source>请选择软件安装路径：</source>
         <extracomment>The folder browser&apos;s title: &quot;Please choose the folder to install to:&quot;, the folder the settings file goes into (the memory card).</extracomment>
         <translation>请选择要写入配置文件的文件夹（存储卡）：</translation>
+    </message>
+</context>
+<context>
+    <name>rx20::ui::NewerSettingsLink</name>
+    <message>
+        <source>Android APN list</source>
+        <translation>Android APN 列表</translation>
+    </message>
+    <message>
+        <source>mobile broadband provider database</source>
+        <translation>移动宽带运营商数据库</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2 年</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1 (%2):</source>
+        <translation>较新的公开列表为 %1（%2）提供了不同的设置：</translation>
+    </message>
+    <message>
+        <source>The network of %1 (%2) is now %3&apos;s. %3 gives these settings for it:</source>
+        <translation>%1（%2）的网络现已归属 %3。%3 为该网络提供以下设置：</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1：%2（%3）</translation>
+    </message>
+    <message>
+        <source>%1 is a host name. The camera needs the proxy&apos;s address in digits: look it up and type it into %2.</source>
+        <translation>%1 是主机名。相机需要数字形式的代理服务器地址：请查询该地址并将其填入“%2”框。</translation>
+    </message>
+    <message>
+        <source>Auto keeps writing the catalogue&apos;s settings. &quot;%1&quot; switches to manual setting with these values typed in; nothing is written until &quot;%2&quot;.</source>
+        <translation>自动设置会继续写入内置目录中的设置。“%1”会切换到手动设置并填入这些值；点击“%2”之前不会写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Use them</source>
+        <translation>使用这些值</translation>
+    </message>
+    <message>
+        <source>Later public lists give other settings for %1:</source>
+        <translation>较新的公开列表为 %1 提供了不同的设置：</translation>
     </message>
 </context>
 <context>

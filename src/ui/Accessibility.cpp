@@ -9,8 +9,8 @@ namespace rx20::ui {
 
 namespace {
 
-// A link, named by the form's accessible name (the caption's leading blanks
-// would read as empty braille cells), whose press action is a click.
+// A link, named by the form's accessible name or its caption, without leading
+// blanks (they would read as empty braille cells); its press action is a click.
 class AccessibleLink : public QAccessibleWidget
 {
 public:
@@ -19,10 +19,14 @@ public:
     {
     }
 
+    // Without an accessible name of its own, a link is named by its caption.
     QString text(QAccessible::Text t) const override
     {
-        const QString text = QAccessibleWidget::text(t);
-        return t == QAccessible::Name ? text.trimmed() : text;
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString name = widget()->accessibleName();
+        return (name.isEmpty() ? static_cast<const LinkLabel *>(widget())->text() : name)
+            .trimmed();
     }
 
     QAccessible::State state() const override

@@ -7,7 +7,8 @@
 # role and a name (or a label that names it), no two are spoken the same,
 # none is a window inside the window; the link is a link named "MMS Setting"
 # with an action; Tab and Return open the wireless window from the main
-# window and press Generate, which writes MMS.INI; Esc ends the program.
+# window and press Generate, which writes MMS.INI; Esc ends the program. The
+# newer-settings link is read as a link, and its question whole.
 #
 # Usage: tst_atspi.py [--language CODE] PROGRAM SHOW_FORM [SPOKEN]
 #   CODE       run the windows in this language (LANGUAGE=CODE) and expect
@@ -390,6 +391,42 @@ class Session:
         finally:
             program.stop()
 
+    def newer_link(self, env, card):
+        """Canada's preselected operator (Roger) has a later proxy: the link beside the operators
+        appears, is read as a link, and Return on it opens a question a screen reader reads
+        whole; Esc closes it and changes nothing."""
+        program = Program([self.show_form, "Form5"], env, card)
+        tr = self.tr
+        try:
+            window = program.window(tr("Form5", "GPRS SETTINGS"))
+            self.tab_to(window, tr("Form5", "Country"))
+            for _ in range(5):  # Australia, Austria, Brazil, Bulgaria, Canada
+                press(KEY_DOWN)
+            link_name = tr("Form5", "Newer settings…")
+            links = poll("the newer-settings link",
+                         lambda: [n for n in walk(window) if spoken_as(n) == link_name])
+            self.check(links[0].get_role() == Atspi.Role.LINK,
+                       f"the newer-settings link is a {links[0].get_role_name()}")
+            self.read_window(window, "Wireless settings window (Form5), Canada / Roger")
+            self.tab_to(window, link_name)
+            press(KEY_RETURN)
+            question = program.window("RX20 Setting Tools")
+            texts = [n.get_name() for n in walk(question)]
+            intro = tr("rx20::ui::NewerSettingsLink",
+                       "Later public lists give other settings for %1 (%2):")
+            intro = intro.replace("%1", "Roger").replace("%2", "Canada")
+            self.check(any(t.startswith(intro) and "mmsproxy.rogers.com" in t for t in texts),
+                       f"the question said {texts}")
+            use = tr("rx20::ui::NewerSettingsLink", "Use them")
+            self.check(use in texts, f"the question's buttons are {texts}")
+            press(KEY_ESCAPE)
+            poll("the question to close", lambda: not showing(question))
+            poll("the focus back on the link", lambda: focused_name(window) == link_name)
+            press(KEY_ESCAPE)
+            self.check(program.ended() == 0, "Esc did not end the program in Form5")
+        finally:
+            program.stop()
+
     def run(self, display, card):
         env = self.environment(display)
         # The selectors start with no item picked: the first Down picks "Auto".
@@ -397,6 +434,7 @@ class Session:
         self.other_window(env, card, "Form5", "GPRS SETTINGS",
                           "Wireless settings window (Form5), Setting Mode Auto",
                           ("Setting Mode", [KEY_DOWN, KEY_DOWN], "APN"))
+        self.newer_link(env, card)
         self.other_window(env, card, "Form7", "RX12",
                           "Mail-and-phone settings window (Form7), Setting Mode Auto",
                           ("Setting Mode", [KEY_DOWN, KEY_DOWN], "APN"))
