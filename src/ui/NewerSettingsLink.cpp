@@ -5,9 +5,6 @@
 
 #include <QRegularExpression>
 
-#include <algorithm>
-#include <iterator>
-
 namespace rx20::ui {
 
 namespace {
@@ -46,25 +43,18 @@ void NewerSettingsLink::follow(const catalogue::Preset *preset, bool autoMode)
 {
     m_values.clear();
     if (preset && autoMode) {
-        const auto written = [this](const catalogue::NewerValue &value) {
-            return std::any_of(m_fields.cbegin(), m_fields.cend(),
-                               [&](const Field &field) { return field.column == value.column; });
-        };
+        // The operator's own values where it has any for the window's boxes, else its
+        // successor's; in the order of the boxes.
         for (const QList<catalogue::NewerValue> *kind : {&preset->newer, &preset->successor}) {
-            std::copy_if(kind->cbegin(), kind->cend(), std::back_inserter(m_values), written);
+            for (const Field &field : std::as_const(m_fields)) {
+                for (const catalogue::NewerValue &value : *kind) {
+                    if (value.column == field.column)
+                        m_values.append(value);
+                }
+            }
             if (!m_values.isEmpty())
                 break;
         }
-        // In the order of the window's boxes.
-        std::stable_sort(m_values.begin(), m_values.end(),
-                         [this](const catalogue::NewerValue &a, const catalogue::NewerValue &b) {
-                             const auto at = [this](const QString &column) {
-                                 return std::find_if(m_fields.cbegin(), m_fields.cend(),
-                                                     [&](const Field &f) { return f.column == column; })
-                                        - m_fields.cbegin();
-                             };
-                             return at(a.column) < at(b.column);
-                         });
         m_operator = preset->operatorName;
         m_country = preset->country;
     }
